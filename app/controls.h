@@ -1,0 +1,424 @@
+#pragma once
+// The control kinds of a screen. Each is a small widget that adds what the lessons
+// rely on: a name and an index in a control array, geometry in twips, a caption
+// whose change is signalled at once and only on a real change, click and
+// double-click signals, colours, border and 3D look, a picture, a custom pointer.
+// Tests and tools read them through Qt properties (see ARCHITECTURE.md).
+
+#include "app/layout.h"
+
+#include <QAction>
+#include <QColor>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace sd {
+
+// What every control has, whatever Qt class it is built on.
+class Control {
+public:
+    explicit Control(QWidget* self) : self_(self) {}
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const QString& controlName() const { return name_; }
+    int controlIndex() const { return index_; }
+
+    QRect twips() const { return tw_; }
+    void setTwips(const QRect& tw);
+    int left() const { return tw_.x(); }
+    int top() const { return tw_.y(); }
+    int twipsWidth() const { return tw_.width(); }
+    int twipsHeight() const { return tw_.height(); }
+    void setLeft(int left);
+    void setTop(int top);
+    void setTwipsWidth(int width);
+    void setTwipsHeight(int height);
+    // Recomputes the widget's pixel geometry, after a zoom change.
+    void applyGeometry();
+
+    bool rightToLeft() const { return rtl_; }
+
+    // Applies the parts of a stored control every kind shares, then the kind's own.
+    void configure(const ControlSpec& spec, bool rightToLeft, const FontSpec& screenFont);
+
+    QWidget* widget() const { return self_; }
+
+protected:
+    virtual void configureKind(const ControlSpec& spec) = 0;
+    // Pixel geometry for the twips rectangle; lines override it.
+    virtual QRect pixelGeometry() const;
+    void setPointer(const QString& pictureName);
+    // Screen readers get the caption, or the tooltip when there is no caption.
+    void refreshAccessibleName(const QString& caption);
+
+    QWidget* self_;
+    QString name_;
+    int index_ = -1;
+    QRect tw_;
+    bool rtl_ = true;
+};
+
+// "Label5(2)" for an element of a control array, "Label5" otherwise.
+QString objectNameFor(const QString& name, int index);
+
+// On a right-to-left screen a caption reads right to left unless its first
+// letter is Latin; text with no letter at all ("{", "7", "، }") follows the screen.
+Qt::LayoutDirection readingDirection(const QString& text, bool rightToLeft);
+
+class Label : public QLabel, public Control {
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption NOTIFY captionChanged)
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(int borderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(bool opaque READ isOpaque WRITE setOpaque)
+    Q_PROPERTY(QRect twips READ twips WRITE setTwips)
+public:
+    explicit Label(QWidget* parent = nullptr);
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    QColor backColor() const { return back_; }
+    void setBackColor(const QColor& c);
+    QColor foreColor() const { return fore_; }
+    void setForeColor(const QColor& c);
+    int borderStyle() const { return border_; }
+    void setBorderStyle(int style);
+    bool isOpaque() const { return opaque_; }
+    void setOpaque(bool opaque);
+    Align alignment() const { return align_; }
+    void setAlignment(Align a);
+    bool autoSize() const { return autoSize_; }
+
+    // The absolute alignment flags the caption is drawn with.
+    Qt::Alignment drawAlignment() const;
+
+signals:
+    void captionChanged(const QString& caption);
+    void clicked();
+    void doubleClicked();
+    void mouseDown(Qt::MouseButton button, QPoint twipsPos);
+
+protected:
+    void configureKind(const ControlSpec& spec) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void fitToCaption();
+
+    QString caption_;
+    QColor back_{0xC0, 0xC0, 0xC0};
+    QColor fore_{Qt::black};
+    int border_ = 0;
+    bool opaque_ = false;
+    bool autoSize_ = false;
+    bool wordWrap_ = true;
+    Align align_ = Align::Start;
+    bool pressed_ = false;
+};
+
+class TextBox : public QLineEdit, public Control {
+    Q_OBJECT
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(int borderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(int appearance READ appearance WRITE setAppearance)
+    Q_PROPERTY(QRect twips READ twips WRITE setTwips)
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    QColor backColor() const { return back_; }
+    void setBackColor(const QColor& c);
+    QColor foreColor() const { return fore_; }
+    void setForeColor(const QColor& c);
+    int borderStyle() const { return border_; }
+    void setBorderStyle(int style);
+    int appearance() const { return appearance_; }
+    void setAppearance(int look);
+
+signals:
+    void clicked();
+    void doubleClicked();
+    void gotFocus();
+    void mouseDown(Qt::MouseButton button, QPoint twipsPos);
+
+protected:
+    void configureKind(const ControlSpec& spec) override;
+    void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    void refreshFrame();
+    void refreshPalette();
+
+    QColor back_{Qt::white};
+    QColor fore_{Qt::black};
+    int border_ = 1;
+    int appearance_ = 1;
+    bool pressed_ = false;
+};
+
+class CommandButton : public QPushButton, public Control {
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption NOTIFY captionChanged)
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(int appearance READ appearance WRITE setAppearance)
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
+    Q_PROPERTY(QRect twips READ twips WRITE setTwips)
+public:
+    explicit CommandButton(QWidget* parent = nullptr);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+    QColor backColor() const { return back_; }
+    void setBackColor(const QColor& c);
+    QColor foreColor() const { return fore_; }
+    void setForeColor(const QColor& c);
+    int appearance() const { return appearance_; }
+    void setAppearance(int look);
+    QString picture() const { return picture_; }
+    void setPicture(const QString& name);
+
+signals:
+    void captionChanged(const QString& caption);
+    void doubleClicked();
+    void mouseDown(Qt::MouseButton button, QPoint twipsPos);
+
+protected:
+    void configureKind(const ControlSpec& spec) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    QColor back_{0xC0, 0xC0, 0xC0};
+    QColor fore_{Qt::black};
+    int appearance_ = 1;
+    QString picture_;
+};
+
+// A picture, drawn at its natural size or stretched to the control.
+class Image : public QWidget, public Control {
+    Q_OBJECT
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
+    Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
+    Q_PROPERTY(QRect twips READ twips WRITE setTwips)
+public:
+    explicit Image(QWidget* parent = nullptr);
+
+    QString picture() const { return picture_; }
+    void setPicture(const QString& name);
+    bool stretch() const { return stretch_; }
+    void setStretch(bool on);
+
+signals:
+    void clicked();
+    void doubleClicked();
+    void mouseDown(Qt::MouseButton button, QPoint twipsPos);
+
+protected:
+    void configureKind(const ControlSpec& spec) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    QString picture_;
+    bool stretch_ = false;
+    bool pressed_ = false;
+};
+
+class PictureBox : public QWidget, public Control {
+    Q_OBJECT
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(int borderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(int appearance READ appearance WRITE setAppearance)
+    Q_PROPERTY(QRect twips READ twips WRITE setTwips)
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    QString picture() const { return picture_; }
+    void setPicture(const QString& name);
+    QColor backColor() const { return back_; }
+    void setBackColor(const QColor& c);
+    int borderStyle() const { return border_; }
+    void setBorderStyle(int style);
+    int appearance() const { return appearance_; }
+    void setAppearance(int look);
+
+signals:
+    void clicked();
+    void doubleClicked();
+    void mouseDown(Qt::MouseButton button, QPoint twipsPos);
+
+protected:
+    void configureKind(const ControlSpec& spec) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    QString picture_;
+    QColor back_{0xC0, 0xC0, 0xC0};
+    int border_ = 1;
+    int appearance_ = 1;
+    bool pressed_ = false;
+};
+
+// Rectangles, squares, ovals and circles, plain or rounded, with hatch fills.
+// A shape is decoration: the mouse goes through it to the screen.
+class Shape : public QWidget, public Control {
+    Q_OBJECT
+    Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor)
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor fillColor READ fillColor WRITE setFillColor)
+    Q_PROPERTY(bool opaque READ isOpaque WRITE setOpaque)
+    Q_PROPERTY(QRect twips READ twips WRITE setTwips)
+public:
+    explicit Shape(QWidget* parent = nullptr);
+
+    QColor borderColor() const { return border_; }
+    void setBorderColor(const QColor& c);
+    QColor backColor() const { return back_; }
+    void setBackColor(const QColor& c);
+    QColor fillColor() const { return fillColor_; }
+    void setFillColor(const QColor& c);
+    bool isOpaque() const { return opaque_; }
+    void setOpaque(bool opaque);
+    ShapeKind shapeKind() const { return kind_; }
+    Fill fill() const { return fill_; }
+    int borderWidth() const { return borderWidth_; }
+
+protected:
+    void configureKind(const ControlSpec& spec) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    ShapeKind kind_ = ShapeKind::Rectangle;
+    QColor border_{Qt::black};
+    QColor back_{Qt::white};
+    QColor fillColor_{Qt::black};
+    int borderWidth_ = 1;
+    bool opaque_ = false;
+    Fill fill_ = Fill::Transparent;
+};
+
+// A straight line between two points. Its twips are x1, y1 and the run to x2, y2.
+class Line : public QWidget, public Control {
+    Q_OBJECT
+    Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor)
+    Q_PROPERTY(QRect twips READ twips WRITE setTwips)
+public:
+    explicit Line(QWidget* parent = nullptr);
+
+    QColor borderColor() const { return color_; }
+    void setBorderColor(const QColor& c);
+    int borderWidth() const { return width_; }
+
+protected:
+    void configureKind(const ControlSpec& spec) override;
+    QRect pixelGeometry() const override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QColor color_{Qt::black};
+    int width_ = 1;
+};
+
+class OptionButton : public QRadioButton, public Control {
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption NOTIFY captionChanged)
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(bool value READ value WRITE setValue NOTIFY valueChanged)
+    Q_PROPERTY(QRect twips READ twips WRITE setTwips)
+public:
+    explicit OptionButton(QWidget* parent = nullptr);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+    QColor backColor() const { return back_; }
+    void setBackColor(const QColor& c);
+    QColor foreColor() const { return fore_; }
+    void setForeColor(const QColor& c);
+    bool value() const { return isChecked(); }
+    void setValue(bool chosen);
+
+signals:
+    void captionChanged(const QString& caption);
+    void valueChanged(bool chosen);
+
+protected:
+    void configureKind(const ControlSpec& spec) override;
+    bool hitButton(const QPoint& pos) const override;
+
+private:
+    void refreshPalette();
+    QColor back_{0xC0, 0xC0, 0xC0};
+    QColor fore_{Qt::black};
+};
+
+// A titled frame; the controls it holds are placed from its top-left corner.
+class Frame : public QFrame, public Control {
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption NOTIFY captionChanged)
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(QRect twips READ twips WRITE setTwips)
+public:
+    explicit Frame(QWidget* parent = nullptr);
+
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    QColor backColor() const { return back_; }
+    void setBackColor(const QColor& c);
+    QColor foreColor() const { return fore_; }
+    void setForeColor(const QColor& c);
+
+signals:
+    void captionChanged(const QString& caption);
+
+protected:
+    void configureKind(const ControlSpec& spec) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QString caption_;
+    QColor back_{0xC0, 0xC0, 0xC0};
+    QColor fore_{Qt::black};
+};
+
+class MenuItem : public QAction {
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption NOTIFY captionChanged)
+public:
+    explicit MenuItem(QObject* parent = nullptr) : QAction(parent) {}
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+
+signals:
+    void captionChanged(const QString& caption);
+};
+
+// Builds the control a stored layout entry describes (unconfigured).
+Control* createControl(Kind kind, QWidget* parent);
+
+} // namespace sd

@@ -1,0 +1,55 @@
+#include "app/fonts.h"
+
+#include "app/twips.h"
+
+#include <QApplication>
+#include <QHash>
+
+namespace sd::fonts {
+
+namespace {
+
+// Latin face first for digits and Latin letters (same metrics as the originals),
+// then a face with good Arabic shaping, then a last resort that is always there.
+const QHash<QString, QStringList>& table() {
+    static const QHash<QString, QStringList> t = {
+        {"arial", {"Liberation Sans", "Noto Sans Arabic UI", "Noto Sans Arabic", "DejaVu Sans"}},
+        {"arabic transparent", {"Liberation Sans", "Noto Sans Arabic UI", "Noto Sans Arabic", "DejaVu Sans"}},
+        {"ms sans serif", {"Liberation Sans", "Noto Sans Arabic UI", "Noto Sans Arabic", "DejaVu Sans"}},
+        {"traditional arabic", {"Amiri", "Noto Naskh Arabic UI", "Noto Naskh Arabic", "DejaVu Serif"}},
+        {"times new roman", {"Liberation Serif", "Noto Naskh Arabic UI", "Noto Naskh Arabic", "DejaVu Serif"}},
+    };
+    return t;
+}
+
+} // namespace
+
+QStringList familiesFor(const QString& windowsName) {
+    const auto it = table().constFind(windowsName.trimmed().toLower());
+    if (it != table().constEnd())
+        return *it;
+    return {windowsName, "Noto Sans Arabic UI", "Noto Sans Arabic", "DejaVu Sans"};
+}
+
+void install() {
+    static const char* const kNames[] = {"Arial", "Arabic Transparent", "MS Sans Serif", "Traditional Arabic",
+                                         "Times New Roman"};
+    for (const char* name : kNames)
+        QFont::insertSubstitutions(name, familiesFor(name));
+    // Menus, message boxes and tooltips use the application font.
+    QFont base = make("Arial", 10, false);
+    base.setPointSizeF(10);
+    QApplication::setFont(base);
+}
+
+QFont make(const QString& windowsName, double points, bool bold, bool italic, bool underline) {
+    QFont f;
+    f.setFamilies(familiesFor(windowsName));
+    f.setPixelSize(twips::pointsToPx(points));
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setUnderline(underline);
+    return f;
+}
+
+} // namespace sd::fonts

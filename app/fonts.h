@@ -1,0 +1,21 @@
+#pragma once
+// The stored layouts name Windows fonts; the machine has free ones. The mapping
+// from one to the other lives here and nowhere else.
+
+#include <QFont>
+#include <QStringList>
+
+namespace sd::fonts {
+
+// The families to use, best first, for a font name found in a stored layout.
+QStringList familiesFor(const QString& windowsName);
+
+// Registers the mapping with Qt at start-up, so that any text Qt draws for us
+// (message boxes, tooltips, menus) finds good Arabic glyphs too.
+void install();
+
+// A font for a stored font name, size in points and weight, sized in pixels by
+// the twips rule so that it follows the screen's zoom.
+QFont make(const QString& windowsName, double points, bool bold, bool italic = false, bool underline = false);
+
+} // namespace sd::fonts

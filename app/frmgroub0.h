@@ -1,0 +1,33 @@
+#pragma once
+// The main menu: the first screen, from which every lesson is opened and the
+// program ends. It keeps no state of its own.
+
+#include "app/screen.h"
+
+namespace sd {
+
+const ScreenLayout& frmgroub0Layout();
+
+class frmgroub0 : public Screen {
+    Q_OBJECT
+public:
+    explicit frmgroub0(Navigator* navigator);
+
+protected:
+    void Form_Load() override;
+
+private:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command12_Click();
+    void aboutgroups_Click();
+
+    void open(const char* screenName);
+};
+
+} // namespace sd

@@ -1,0 +1,230 @@
+#include "app/screen.h"
+
+#include "app/assets.h"
+#include "app/navigator.h"
+#include "app/twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace sd {
+
+namespace {
+
+bool isWindowed(const Control* c) {
+    const QWidget* w = c->widget();
+    return qobject_cast<const TextBox*>(w) || qobject_cast<const CommandButton*>(w) ||
+           qobject_cast<const PictureBox*>(w) || qobject_cast<const Frame*>(w) ||
+           qobject_cast<const OptionButton*>(w);
+}
+
+} // namespace
+
+Screen::Screen(const ScreenLayout& layout, Navigator* navigator)
+    : QWidget(nullptr), spec_(layout.screen), navigator_(navigator) {
+    setObjectName(QString::fromUtf8(spec_.name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setLayoutDirection(spec_.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    setWindowTitle(QString::fromUtf8(spec_.title));
+    if (spec_.icon)
+        setWindowIcon(assets::icon(QString::fromUtf8(spec_.icon)));
+    // The screen's own mouse-move handler runs over its background.
+    setMouseTracking(true);
+    applyWindowFlags();
+
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    buildMenu();
+    if (menuBar_)
+        box->setMenuBar(menuBar_);
+
+    canvas_ = new QWidget(this);
+    canvas_->setObjectName(QStringLiteral("%1.canvas").arg(objectName()));
+    canvas_->setMouseTracking(true);
+    canvas_->installEventFilter(this);
+    box->addWidget(canvas_);
+
+    const QSize client = twips::toPx(QSize(spec_.width, spec_.height));
+    if (spec_.border == WindowBorder::Sizable) {
+        const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
+        resize(client.width(), client.height() + menuHeight);
+    } else {
+        canvas_->setFixedSize(client);
+        box->setSizeConstraint(QLayout::SetFixedSize);
+    }
+
+    build(layout);
+}
+
+Navigator* Screen::navigator() const { return navigator_.data(); }
+
+Screen::~Screen() {
+    if (navigator_)
+        navigator_->forget(this);
+}
+
+void Screen::applyWindowFlags() {
+    Qt::WindowFlags flags = (spec_.border == WindowBorder::FixedDialog ? Qt::Dialog : Qt::Window) |
+                            Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
+    if (spec_.minButton && spec_.border != WindowBorder::FixedDialog)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (spec_.maxButton && spec_.border == WindowBorder::Sizable)
+        flags |= Qt::WindowMaximizeButtonHint;
+    setWindowFlags(flags);
+}
+
+void Screen::buildMenu() {
+    if (spec_.menu.empty())
+        return;
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setNativeMenuBar(false);
+    for (const MenuSpec& m : spec_.menu) {
+        auto* item = new MenuItem(this);
+        item->setObjectName(QString::fromUtf8(m.name));
+        item->setText(QString::fromUtf8(m.caption));
+        menuBar_->addAction(item);
+        menuItems_.insert(item->objectName(), item);
+    }
+}
+
+void Screen::build(const ScreenLayout& layout) {
+    const FontSpec screenFont{};
+    for (const ControlSpec& spec : layout.controls) {
+        QWidget* parent = canvas_;
+        if (spec.container) {
+            if (Control* holder = control(QString::fromUtf8(spec.container)))
+                parent = holder->widget();
+        }
+        Control* c = createControl(spec.kind, parent);
+        c->configure(spec, spec_.rightToLeft, screenFont);
+        const QString name = QString::fromUtf8(spec.name);
+        if (spec.index >= 0)
+            arrays_[name].insert(spec.index, c);
+        else
+            byName_.insert(name, c);
+        ordered_.append(c);
+    }
+    // Entry boxes, buttons, frames and picture boxes always stand above the
+    // drawn controls (labels, images, shapes, lines), whatever the stored order.
+    for (Control* c : std::as_const(ordered_))
+        if (isWindowed(c))
+            c->widget()->raise();
+    setTabOrder(layout);
+}
+
+void Screen::setTabOrder(const ScreenLayout& layout) {
+    QList<std::pair<int, QWidget*>> chain;
+    for (qsizetype i = 0; i < qsizetype(layout.controls.size()); ++i) {
+        QWidget* w = ordered_[i]->widget();
+        if (w->focusPolicy() & Qt::TabFocus) {
+            const int key = layout.controls[i].tabIndex >= 0 ? layout.controls[i].tabIndex : 100000 + int(i);
+            chain.append({key, w});
+        }
+    }
+    std::stable_sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
+}
+
+Control* Screen::control(const QString& name, int index) const {
+    if (index < 0)
+        return byName_.value(name);
+    return arrays_.value(name).value(index);
+}
+
+QList<int> Screen::indexes(const QString& name) const { return arrays_.value(name).keys(); }
+
+MenuItem* Screen::menuItem(const QString& name) const { return menuItems_.value(name); }
+
+void Screen::runLoad() {
+    if (loaded_)
+        return;
+    loaded_ = true;
+    Form_Load();
+}
+
+void Screen::placeOnDisplay() {
+    if (spec_.start != StartPosition::CenterScreen)
+        return;
+    QScreen* display = QGuiApplication::primaryScreen();
+    if (!display)
+        return;
+    adjustSize();
+    const QRect area = display->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void Screen::unloadMe() {
+    if (navigator_)
+        navigator_->unload(this);
+    else
+        close();
+}
+
+void Screen::Form_MouseMove(Qt::MouseButtons, QPoint) {}
+
+void Screen::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint onCanvas = canvas_->mapFrom(this, e->position().toPoint());
+    Form_MouseMove(e->buttons(), QPoint(twips::fromPx(onCanvas.x()), twips::fromPx(onCanvas.y())));
+}
+
+void Screen::pressButton(const char* name) {
+    if (!name)
+        return;
+    auto* b = get<CommandButton>(QString::fromUtf8(name));
+    if (b && b->isVisible() && b->isEnabled())
+        b->click();
+}
+
+void Screen::keyPressEvent(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && spec_.defaultButton) {
+        pressButton(spec_.defaultButton);
+        return;
+    }
+    if (e->key() == Qt::Key_Escape && spec_.cancelButton) {
+        pressButton(spec_.cancelButton);
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void Screen::closeEvent(QCloseEvent* e) {
+    if (navigator_)
+        navigator_->forget(this);
+    e->accept();
+}
+
+bool Screen::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == canvas_ && e->type() == QEvent::Paint) {
+        QPainter p(canvas_);
+        paintCanvas(p);
+        return true;
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void Screen::paintCanvas(QPainter& p) {
+    p.fillRect(canvas_->rect(), QColor::fromRgb(spec_.backColor));
+    if (!spec_.picture)
+        return;
+    // The picture keeps its natural size from the top-left corner; a smaller
+    // window shows only part of it.
+    const QString name = QString::fromUtf8(spec_.picture);
+    const QSize natural = assets::naturalSize(name);
+    const QSize size(twips::toPx(natural.width() * twips::kPerPixel), twips::toPx(natural.height() * twips::kPerPixel));
+    const qreal dpr = canvas_->devicePixelRatioF();
+    if (background_.isNull() || background_.devicePixelRatio() != dpr || background_.deviceIndependentSize() != size)
+        background_ = assets::render(name, size, dpr);
+    p.drawPixmap(0, 0, background_);
+}
+
+} // namespace sd

@@ -1,0 +1,106 @@
+#pragma once
+// The base of every screen: a top-level window of a fixed client size in twips,
+// with a background colour and picture, a title and icon, built from its stored
+// layout. Derived screens connect their handlers in their constructor and do
+// their load work in Form_Load, which the navigator runs once per loading.
+
+#include "app/controls.h"
+#include "app/layout.h"
+
+#include <QHash>
+#include <QMap>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+#include <type_traits>
+
+class QMenuBar;
+
+namespace sd {
+
+class Navigator;
+
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    explicit Screen(const ScreenLayout& layout, Navigator* navigator = nullptr);
+    ~Screen() override;
+
+    QString screenName() const { return objectName(); }
+    Navigator* navigator() const;
+    const ScreenSpec& spec() const { return spec_; }
+
+    // The area the controls stand on, below the menu bar.
+    QWidget* canvas() const { return canvas_; }
+
+    // A control by its stored name, and index for an element of a control array.
+    Control* control(const QString& name, int index = -1) const;
+    template <class T> T* get(const QString& name, int index = -1) const {
+        return dynamic_cast<T*>(control(name, index));
+    }
+    // The indexes of a control array, ascending (gaps allowed).
+    QList<int> indexes(const QString& name) const;
+    // Every control, in stored order.
+    const QList<Control*>& controls() const { return ordered_; }
+    class MenuItem* menuItem(const QString& name) const;
+
+    // Runs the load handler; the navigator calls it once after creating the screen.
+    void runLoad();
+
+    // Places the window as its stored start position says.
+    void placeOnDisplay();
+
+protected:
+    virtual void Form_Load() {}
+    // The pointer moved over the screen's own background (not over a control).
+    virtual void Form_MouseMove(Qt::MouseButtons buttons, QPoint twipsPos);
+
+    // Unloads this screen (its window and controls are destroyed).
+    void unloadMe();
+
+    // Connects a handler to one control's signal.
+    template <class T, class Signal, class Fn> void on(const QString& name, Signal signal, Fn handler) {
+        if (T* c = get<T>(name))
+            connect(c, signal, this, handler);
+    }
+    // Connects one handler, receiving the element's index, to a whole control array.
+    // The handler may also take the signal's arguments after the index.
+    template <class T, class Sender, class... Args, class Fn>
+    void onArray(const QString& name, void (Sender::*signal)(Args...), Fn handler) {
+        for (int i : indexes(name))
+            if (T* c = get<T>(name, i))
+                connect(c, signal, this, [handler, i](Args... args) {
+                    if constexpr (std::is_invocable_v<Fn, int, Args...>)
+                        handler(i, args...);
+                    else
+                        handler(i);
+                });
+    }
+
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void build(const ScreenLayout& layout);
+    void buildMenu();
+    void setTabOrder(const ScreenLayout& layout);
+    void applyWindowFlags();
+    void paintCanvas(QPainter& p);
+    void pressButton(const char* name);
+
+    ScreenSpec spec_;
+    QPointer<Navigator> navigator_;
+    QWidget* canvas_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QHash<QString, Control*> byName_;
+    QHash<QString, QMap<int, Control*>> arrays_;
+    QList<Control*> ordered_;
+    QHash<QString, class MenuItem*> menuItems_;
+    QPixmap background_;
+    bool loaded_ = false;
+};
+
+} // namespace sd

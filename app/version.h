@@ -1,0 +1,19 @@
+#pragma once
+// The program's own name, version and the credit its windows carry.
+
+namespace sd {
+
+inline constexpr int kVersionMajor = SETSDRILL_VERSION_MAJOR;
+inline constexpr int kVersionMinor = SETSDRILL_VERSION_MINOR;
+inline constexpr int kVersionRevision = SETSDRILL_VERSION_PATCH;
+
+inline constexpr const char* kProgramTitle = "تمارين المجموعات";
+
+// Title bar of every screen but the About box: subject, credit and contact.
+inline constexpr const char* kWindowTitle =
+    "تمارين المجموعات — إعداد: فريق تمارين المجموعات — للملاحظات: معلم الرياضيات في مدرستك";
+
+inline constexpr const char* kCreditLine = "إعداد: فريق المجموعات";
+inline constexpr const char* kContactLine = "للملاحظات والاقتراحات: معلم الرياضيات";
+
+} // namespace sd

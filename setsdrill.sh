@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# One entry point for people and CI:
+#   ./setsdrill.sh run        install what is missing, build, start the program
+#   ./setsdrill.sh test       install what is missing, build, run every test (CTest)
+#   ./setsdrill.sh sanitize   the same tests built with AddressSanitizer and UBSan
+#   ./setsdrill.sh shots [D]  render every screen to PNG in folder D (default: shots)
+# Safe to run again: it installs nothing that is there and rebuilds only what changed.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n
+          fonts-hosny-amiri fonts-noto-core fonts-noto-ui-core fonts-liberation2 fonts-dejavu-core)
+
+install_missing() {
+    command -v dpkg-query >/dev/null 2>&1 || return 0 # not a Debian machine: bring Qt 6 yourself
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() { # folder, extra cmake options...
+    local dir=$1; shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    fi
+    cmake --build "$dir"
+}
+
+run_tests() { # folder
+    ctest --test-dir "$1" --output-on-failure -j "$(nproc 2>/dev/null || echo 2)"
+}
+
+cmd=${1:-run}
+case "$cmd" in
+run)
+    install_missing
+    build build
+    exec ./build/setsdrill
+    ;;
+test)
+    install_missing
+    build build
+    run_tests build
+    ;;
+sanitize)
+    install_missing
+    build build-asan -DSETSDRILL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        run_tests build-asan
+    ;;
+shots)
+    install_missing
+    build build
+    ./build/setsdrill_screenshots "${2:-shots}"
+    ;;
+*)
+    echo "usage: $0 [run|test|sanitize|shots [folder]]" >&2
+    exit 2
+    ;;
+esac
