@@ -1,4 +1,491 @@
+// The screen model: what every screen's controls promise the lessons, the tests
+// and the screenshot tool (names, properties, signals, geometry, reading order).
+
+#include "app/controls.h"
+#include "app/fonts.h"
+#include "app/screen.h"
+#include "app/twips.h"
+
+#include <QFontDatabase>
+#include <QSignalSpy>
 #include <QtTest>
-class T : public QObject { Q_OBJECT private slots: void t() { QVERIFY(true); } };
-QTEST_MAIN(T)
+
+using namespace sd;
+
+namespace {
+
+// A small screen that exercises every kind of control.
+const ScreenLayout& sampleLayout() {
+    static const ScreenLayout layout{
+        .screen = {.name = "frmSample", .width = 6000, .height = 4500, .title = "sample"},
+        .controls = {
+            {.kind = Kind::Label, .name = "Label5", .index = 0, .at = {300, 300, 900, 300}, .caption = "3"},
+            {.kind = Kind::Label,
+             .name = "Label5",
+             .index = 2,
+             .at = {1200, 300, 900, 300},
+             .caption = "9",
+             .fore = 0xFFFF00,
+             .back = 0x000000,
+             .opaque = true,
+             .tooltip = "اضغط على الرقم لتغيره"},
+            {.kind = Kind::Label,
+             .name = "lblAuto",
+             .at = {3000, 300, 100, 100},
+             .caption = "{",
+             .font = FontSpec{"Arial", 15.75, true},
+             .autoSize = true},
+            {.kind = Kind::TextBox,
+             .name = "Text1",
+             .index = 0,
+             .at = {300, 900, 450, 450},
+             .caption = "",
+             .fore = 0xFFFFFF,
+             .back = 0x000000,
+             .align = Align::Center,
+             .appearance = 0,
+             .maxLength = 1,
+             .tabIndex = 1},
+            // Stored after the box and over it: the box must still be on top.
+            {.kind = Kind::Label, .name = "lblOver", .at = {300, 900, 450, 450}, .caption = "x"},
+            {.kind = Kind::Button,
+             .name = "Command1",
+             .at = {3000, 900, 1200, 450},
+             .caption = "&System Info...",
+             .back = 0xC0C0FF,
+             .tabIndex = 0},
+            {.kind = Kind::Image,
+             .name = "Image1",
+             .index = 3,
+             .at = {0, 0, 480, 480},
+             .picture = "sun",
+             .tooltip = "شمس"},
+            {.kind = Kind::Shape,
+             .name = "Shape7",
+             .at = {60, 2400, 2000, 600},
+             .back = 0x80FF80,
+             .opaque = true,
+             .shape = ShapeKind::RoundedRectangle,
+             .borderColor = 0x80FFFF,
+             .borderWidth = 5,
+             .fill = Fill::UpwardDiagonal,
+             .fillColor = 0x0000FF},
+            {.kind = Kind::Line, .name = "Line1", .index = 1, .at = {90, 3300, 5654, 3300}, .borderColor = 0x808080},
+            {.kind = Kind::Frame,
+             .name = "Frame1",
+             .at = {3000, 1800, 2700, 2400},
+             .caption = "اختر",
+             .fore = 0xFFFFFF,
+             .back = 0x400040},
+            {.kind = Kind::Option,
+             .name = "Option1",
+             .at = {300, 300, 2000, 450},
+             .back = 0x400040,
+             .tabIndex = 2,
+             .container = "Frame1"},
+        }};
+    return layout;
+}
+
+class SampleScreen : public Screen {
+public:
+    SampleScreen() : Screen(sampleLayout()) {}
+    QList<QPoint> moves;
+
+protected:
+    void Form_MouseMove(Qt::MouseButtons, QPoint twipsPos) override { moves.append(twipsPos); }
+};
+
+// Columns of the image that hold any ink (a pixel unlike the top-left one).
+QPair<int, int> inkColumns(const QImage& img) {
+    const QRgb bg = img.pixel(0, 0);
+    int first = -1, last = -1;
+    for (int x = 0; x < img.width(); ++x)
+        for (int y = 0; y < img.height(); ++y)
+            if (img.pixel(x, y) != bg) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
+QImage renderLabel(const QString& caption, bool rtl, Align align) {
+    Label label;
+    ControlSpec spec{.kind = Kind::Label,
+                     .name = "L",
+                     .at = {0, 0, 1500, 450},
+                     .caption = "",
+                     .font = FontSpec{"Arial", 15.75, true},
+                     .fore = 0x000000,
+                     .back = 0xFFFFFF,
+                     .align = align,
+                     .opaque = true};
+    label.configure(spec, rtl, FontSpec{});
+    label.setCaption(caption);
+    return label.grab().toImage();
+}
+
+} // namespace
+
+class TestControls : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { fonts::install(); }
+
+    void twipsBecomePixelsInOnePlace_data();
+    void twipsBecomePixelsInOnePlace();
+    void touchingControlsStillTouch();
+
+    void arrayElementsAreNamedWithTheirIndex();
+    void contractProperties_data();
+    void contractProperties();
+
+    void captionChangeIsSignalledOnlyOnARealChange();
+    void entryBoxChangeIsSignalledOnlyOnARealChange();
+    void autoSizedLabelFollowsItsCaption();
+    void movingAControlKeepsItsSize();
+
+    void readingDirection_data();
+    void readingDirection();
+    void loneBraceReadsRightToLeftAtTheRightEdge();
+    void absoluteAlignment_data();
+    void absoluteAlignment();
+
+    void accessibleNameIsCaptionElseTooltip();
+    void clickAndDoubleClickSignals();
+    void optionButtonIsChosenWhereverClicked();
+    void entryBoxesAndButtonsStandAboveDrawnControls();
+    void shapesLetTheMouseThrough();
+    void tabOrderFollowsStoredTabIndex();
+    void mouseMoveOverBackgroundRunsTheScreensHandler();
+
+    void everyStoredFontMapsToInstalledArabicFont_data();
+    void everyStoredFontMapsToInstalledArabicFont();
+};
+
+void TestControls::twipsBecomePixelsInOnePlace_data() {
+    QTest::addColumn<int>("tw");
+    QTest::addColumn<int>("px");
+    QTest::newRow("one pixel") << 15 << 1;
+    QTest::newRow("menu width") << 6240 << 416;
+    QTest::newRow("lesson width") << 11880 << 792;
+    QTest::newRow("lesson height") << 8490 << 566;
+    QTest::newRow("rounds half up") << 7 << 0;
+    QTest::newRow("rounds to nearest") << 8 << 1;
+}
+
+void TestControls::twipsBecomePixelsInOnePlace() {
+    QFETCH(int, tw);
+    QFETCH(int, px);
+    QCOMPARE(twips::toPx(tw), px);
+}
+
+void TestControls::touchingControlsStillTouch() {
+    // Two answer labels whose twips touch must touch on screen too.
+    const QRect a = twips::toPx(QRect(1000, 0, 217, 300));
+    const QRect b = twips::toPx(QRect(1217, 0, 190, 300));
+    QCOMPARE(a.x() + a.width(), b.x());
+    QCOMPARE(twips::pointsToPx(12), 16);
+    QCOMPARE(twips::pointsToPx(21.75), 29);
+    QCOMPARE(twips::pointsToPx(11.25), 15);
+}
+
+void TestControls::arrayElementsAreNamedWithTheirIndex() {
+    SampleScreen s;
+    QCOMPARE(s.objectName(), QStringLiteral("frmSample"));
+    QCOMPARE(s.indexes("Label5"), (QList<int>{0, 2}));
+    QVERIFY(s.control("Label5", 1) == nullptr);
+    QVERIFY(s.control("Label5") == nullptr);
+    QCOMPARE(s.control("Label5", 2)->widget()->objectName(), QStringLiteral("Label5(2)"));
+    QVERIFY(s.findChild<QWidget*>("Label5(2)") == s.control("Label5", 2)->widget());
+    QVERIFY(s.findChild<QWidget*>("Text1(0)"));
+    QVERIFY(s.findChild<QWidget*>("Command1"));
+    QVERIFY(s.findChild<QWidget*>("Line1(1)"));
+    // A control inside a frame is the frame's child, still found from the screen.
+    QWidget* option = s.findChild<QWidget*>("Option1");
+    QVERIFY(option);
+    QCOMPARE(option->parentWidget()->objectName(), QStringLiteral("Frame1"));
+}
+
+void TestControls::contractProperties_data() {
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("expected");
+    QTest::newRow("label caption") << "Label5(2)" << QByteArray("caption") << QVariant(QStringLiteral("9"));
+    QTest::newRow("label back") << "Label5(2)" << QByteArray("backColor") << QVariant(QColor(0, 0, 0));
+    QTest::newRow("label fore") << "Label5(2)" << QByteArray("foreColor") << QVariant(QColor(255, 255, 0));
+    QTest::newRow("label twips") << "Label5(2)" << QByteArray("twips") << QVariant(QRect(1200, 300, 900, 300));
+    QTest::newRow("label border") << "Label5(2)" << QByteArray("borderStyle") << QVariant(0);
+    QTest::newRow("box text") << "Text1(0)" << QByteArray("text") << QVariant(QString());
+    QTest::newRow("box back") << "Text1(0)" << QByteArray("backColor") << QVariant(QColor(0, 0, 0));
+    QTest::newRow("box fore") << "Text1(0)" << QByteArray("foreColor") << QVariant(QColor(255, 255, 255));
+    QTest::newRow("box flat") << "Text1(0)" << QByteArray("appearance") << QVariant(0);
+    QTest::newRow("box border") << "Text1(0)" << QByteArray("borderStyle") << QVariant(1);
+    QTest::newRow("button caption") << "Command1" << QByteArray("caption")
+                                    << QVariant(QStringLiteral("&System Info..."));
+    QTest::newRow("button back") << "Command1" << QByteArray("backColor") << QVariant(QColor(0xC0, 0xC0, 0xFF));
+    QTest::newRow("button 3D") << "Command1" << QByteArray("appearance") << QVariant(1);
+    QTest::newRow("button no picture") << "Command1" << QByteArray("picture") << QVariant(QString());
+    QTest::newRow("image picture") << "Image1(3)" << QByteArray("picture") << QVariant(QStringLiteral("sun"));
+    QTest::newRow("shape border") << "Shape7" << QByteArray("borderColor") << QVariant(QColor(0x80, 0xFF, 0xFF));
+    QTest::newRow("shape back") << "Shape7" << QByteArray("backColor") << QVariant(QColor(0x80, 0xFF, 0x80));
+    QTest::newRow("line colour") << "Line1(1)" << QByteArray("borderColor") << QVariant(QColor(0x80, 0x80, 0x80));
+    QTest::newRow("line twips") << "Line1(1)" << QByteArray("twips") << QVariant(QRect(90, 3300, 5564, 0));
+    QTest::newRow("frame caption") << "Frame1" << QByteArray("caption") << QVariant(QStringLiteral("اختر"));
+    QTest::newRow("option value") << "Option1" << QByteArray("value") << QVariant(false);
+    QTest::newRow("option twips") << "Option1" << QByteArray("twips") << QVariant(QRect(300, 300, 2000, 450));
+}
+
+void TestControls::contractProperties() {
+    QFETCH(QString, object);
+    QFETCH(QByteArray, property);
+    QFETCH(QVariant, expected);
+    SampleScreen s;
+    QObject* o = s.findChild<QObject*>(object);
+    QVERIFY2(o, qPrintable(object));
+    const QVariant value = o->property(property.constData());
+    QVERIFY2(value.isValid(), property.constData());
+    QCOMPARE(value, expected);
+}
+
+void TestControls::captionChangeIsSignalledOnlyOnARealChange() {
+    SampleScreen s;
+    auto* label = s.get<Label>("Label5", 0);
+    QSignalSpy spy(label, &Label::captionChanged);
+    label->setCaption("3");
+    QCOMPARE(spy.count(), 0);
+    label->setCaption("4");
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("4"));
+    QVERIFY(label->setProperty("caption", QStringLiteral("4")));
+    QCOMPARE(spy.count(), 1);
+
+    auto* button = s.get<CommandButton>("Command1");
+    QSignalSpy buttonSpy(button, &CommandButton::captionChanged);
+    button->setCaption(button->caption());
+    button->setCaption("جديد");
+    QCOMPARE(buttonSpy.count(), 1);
+    QCOMPARE(button->text(), QStringLiteral("جديد"));
+}
+
+void TestControls::entryBoxChangeIsSignalledOnlyOnARealChange() {
+    SampleScreen s;
+    auto* box = s.get<TextBox>("Text1", 0);
+    QSignalSpy spy(box, &QLineEdit::textChanged);
+    box->setText("");
+    QCOMPARE(spy.count(), 0);
+    box->setText("7");
+    box->setText("7");
+    QCOMPARE(spy.count(), 1);
+    box->clear();
+    QCOMPARE(spy.count(), 2);
+    // One character at most: further typing into a full box is ignored.
+    box->setText("5");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClicks(box, "8");
+    QCOMPARE(box->text(), QStringLiteral("5"));
+}
+
+void TestControls::autoSizedLabelFollowsItsCaption() {
+    SampleScreen s;
+    auto* label = s.get<Label>("lblAuto");
+    const int braceWidth = label->twipsWidth();
+    QVERIFY(braceWidth > 0);
+    QCOMPARE(label->left(), 3000);
+    label->setCaption("13");
+    QVERIFY(label->twipsWidth() > braceWidth);
+    // An emptied label takes no width, so a packed row closes up around it.
+    label->setCaption("");
+    QCOMPARE(label->twipsWidth(), 0);
+    QCOMPARE(label->width(), 0);
+    QCOMPARE(label->left(), 3000);
+}
+
+void TestControls::movingAControlKeepsItsSize() {
+    SampleScreen s;
+    auto* label = s.get<Label>("Label5", 2);
+    label->setLeft(2400);
+    label->setTop(1680);
+    QCOMPARE(label->twips(), QRect(2400, 1680, 900, 300));
+    QCOMPARE(label->geometry(), QRect(160, 112, 60, 20));
+}
+
+void TestControls::readingDirection_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::newRow("lone opening brace") << "{" << true;
+    QTest::newRow("set notation") << "{ 2 ، 5 ، 4 }" << true;
+    QTest::newRow("digit") << "7" << true;
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("arabic") << "موافق" << true;
+    QTest::newRow("arabic after a digit") << "1 خروج" << true;
+    QTest::newRow("latin caption") << "&System Info..." << false;
+}
+
+void TestControls::readingDirection() {
+    QFETCH(QString, text);
+    QFETCH(bool, rightToLeft);
+    QCOMPARE(sd::readingDirection(text, true) == Qt::RightToLeft, rightToLeft);
+    QCOMPARE(sd::readingDirection(text, false), Qt::LeftToRight);
+}
+
+void TestControls::loneBraceReadsRightToLeftAtTheRightEdge() {
+    // Arabic print shows the opening brace at the right end of a set mirrored,
+    // so that it encloses the elements to its left: "{" drawn right to left is
+    // the same picture as "}" drawn left to right.
+    const QImage rtlOpen = renderLabel("{", true, Align::Right);
+    const QImage ltrClose = renderLabel("}", false, Align::Right);
+    const QImage ltrOpen = renderLabel("{", false, Align::Right);
+    QCOMPARE(rtlOpen, ltrClose);
+    QVERIFY(rtlOpen != ltrOpen);
+    const auto [first, last] = inkColumns(rtlOpen);
+    QVERIFY2(first > rtlOpen.width() / 2, "a right-aligned brace must stand at the right edge");
+    QVERIFY(last >= rtlOpen.width() - 6);
+}
+
+void TestControls::absoluteAlignment_data() {
+    QTest::addColumn<int>("align");
+    QTest::addColumn<bool>("rtl");
+    QTest::addColumn<bool>("inkOnRight");
+    QTest::newRow("start on a right-to-left screen") << int(Align::Start) << true << true;
+    QTest::newRow("start on a left-to-right screen") << int(Align::Start) << false << false;
+    QTest::newRow("left stays left in right to left") << int(Align::Left) << true << false;
+    QTest::newRow("right stays right in left to right") << int(Align::Right) << false << true;
+}
+
+void TestControls::absoluteAlignment() {
+    QFETCH(int, align);
+    QFETCH(bool, rtl);
+    QFETCH(bool, inkOnRight);
+    const QImage img = renderLabel("{ 2 ، 5 }", rtl, Align(align));
+    const auto [first, last] = inkColumns(img);
+    QVERIFY(first >= 0);
+    if (inkOnRight)
+        QVERIFY2(last >= img.width() - 6 && first > 10, qPrintable(QString("ink %1..%2").arg(first).arg(last)));
+    else
+        QVERIFY2(first <= 5 && last < img.width() - 10, qPrintable(QString("ink %1..%2").arg(first).arg(last)));
+}
+
+void TestControls::accessibleNameIsCaptionElseTooltip() {
+    SampleScreen s;
+    QCOMPARE(s.get<CommandButton>("Command1")->accessibleName(), QStringLiteral("System Info..."));
+    QCOMPARE(s.get<Image>("Image1", 3)->accessibleName(), QStringLiteral("شمس"));
+    auto* label = s.get<Label>("Label5", 2);
+    QCOMPARE(label->accessibleName(), QStringLiteral("9"));
+    label->setCaption("");
+    QCOMPARE(label->accessibleName(), QStringLiteral("اضغط على الرقم لتغيره"));
+    label->setCaption("12");
+    QCOMPARE(label->accessibleName(), QStringLiteral("12"));
+}
+
+void TestControls::clickAndDoubleClickSignals() {
+    SampleScreen s;
+    s.show();
+    auto* label = s.get<Label>("Label5", 0);
+    QSignalSpy clicks(label, &Label::clicked);
+    QSignalSpy doubles(label, &Label::doubleClicked);
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+    QTest::mouseClick(label, Qt::RightButton);
+    QCOMPARE(clicks.count(), 1);
+    // Pressed on the label, released elsewhere: no click.
+    QTest::mousePress(label, Qt::LeftButton);
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(label->width() + 20, 2));
+    QCOMPARE(clicks.count(), 1);
+    QTest::mouseDClick(label, Qt::LeftButton);
+    QCOMPARE(doubles.count(), 1);
+
+    auto* image = s.get<Image>("Image1", 3);
+    QSignalSpy imageDoubles(image, &Image::doubleClicked);
+    QTest::mouseDClick(image, Qt::LeftButton);
+    QCOMPARE(imageDoubles.count(), 1);
+
+    auto* box = s.get<TextBox>("Text1", 0);
+    QSignalSpy boxClicks(box, &TextBox::clicked);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCOMPARE(boxClicks.count(), 1);
+}
+
+void TestControls::optionButtonIsChosenWhereverClicked() {
+    SampleScreen s;
+    s.show();
+    auto* option = s.get<OptionButton>("Option1");
+    QSignalSpy spy(option, &OptionButton::valueChanged);
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->width() / 2 - 30, option->height() - 3));
+    QVERIFY(option->value());
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(option->property("value").toBool(), true);
+}
+
+void TestControls::entryBoxesAndButtonsStandAboveDrawnControls() {
+    SampleScreen s;
+    s.show();
+    QWidget* box = s.get<TextBox>("Text1", 0);
+    QWidget* atPoint = s.canvas()->childAt(box->geometry().center());
+    QVERIFY(atPoint);
+    QCOMPARE(atPoint->objectName(), QStringLiteral("Text1(0)"));
+}
+
+void TestControls::shapesLetTheMouseThrough() {
+    SampleScreen s;
+    s.show();
+    QWidget* shape = s.get<Shape>("Shape7");
+    QVERIFY(shape->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QVERIFY(s.canvas()->childAt(shape->geometry().center()) == nullptr);
+}
+
+void TestControls::tabOrderFollowsStoredTabIndex() {
+    SampleScreen s;
+    s.show();
+    QVERIFY(QTest::qWaitForWindowActive(&s));
+    QWidget* button = s.get<CommandButton>("Command1");
+    button->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, (QStringList{"Text1(0)", "Option1", "Command1"}));
+}
+
+void TestControls::mouseMoveOverBackgroundRunsTheScreensHandler() {
+    SampleScreen s;
+    s.show();
+    QMouseEvent move(QEvent::MouseMove, QPointF(200, 250), s.mapToGlobal(QPointF(200, 250)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&s, &move);
+    QCOMPARE(s.moves.size(), 1);
+    QCOMPARE(s.moves.first(), QPoint(3000, 3750));
+    // Over a label the label takes the move; the screen's handler does not run.
+    auto* label = s.get<Label>("Label5", 0);
+    QTest::mouseMove(label, QPoint(3, 3));
+    QMouseEvent overLabel(QEvent::MouseMove, QPointF(3, 3), label->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(label, &overLabel);
+    QCOMPARE(s.moves.size(), 1);
+}
+
+void TestControls::everyStoredFontMapsToInstalledArabicFont_data() {
+    QTest::addColumn<QString>("stored");
+    for (const char* name : {"Arial", "Traditional Arabic", "Arabic Transparent", "MS Sans Serif", "Times New Roman"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestControls::everyStoredFontMapsToInstalledArabicFont() {
+    QFETCH(QString, stored);
+    const QStringList arabic = QFontDatabase::families(QFontDatabase::Arabic);
+    const QStringList mapped = fonts::familiesFor(stored);
+    QVERIFY(!mapped.contains(stored, Qt::CaseInsensitive));
+    bool found = false;
+    for (const QString& family : mapped)
+        found = found || arabic.contains(family);
+    QVERIFY2(found, qPrintable(stored + " has no installed Arabic font among " + mapped.join(", ")));
+    // Digits come from the first family, which must be installed too.
+    QVERIFY2(QFontDatabase::families().contains(mapped.first()), qPrintable(mapped.first()));
+}
+
+QTEST_MAIN(TestControls)
 #include "tst_controls.moc"
