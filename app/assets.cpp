@@ -12,8 +12,12 @@ namespace sd::assets {
 
 namespace {
 
-QString svgPath(const QString& name) { return QStringLiteral(":/assets/%1.svg").arg(name); }
-QString pngPath(const QString& name) { return QStringLiteral(":/assets/%1.png").arg(name); }
+QString svgPath(const QString& name) {
+    return QStringLiteral(":/assets/%1.svg").arg(name);
+}
+QString pngPath(const QString& name) {
+    return QStringLiteral(":/assets/%1.png").arg(name);
+}
 
 // One parsed renderer per picture; SVGs are small and the program draws the same
 // few many times.

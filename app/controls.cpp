@@ -11,7 +11,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
-#include <QTextOption>
+#include <QTextLayout>
 #include <qdrawutil.h>
 
 #include <algorithm>
@@ -21,7 +21,9 @@ namespace sd {
 
 namespace {
 
-QColor colorOf(const Color& c, const QColor& fallback) { return c ? QColor::fromRgb(*c) : fallback; }
+QColor colorOf(const Color& c, const QColor& fallback) {
+    return c ? QColor::fromRgb(*c) : fallback;
+}
 
 QString stripMnemonic(QString caption) {
     caption.replace(QLatin1String("&&"), QStringLiteral("\x01"));
@@ -42,13 +44,65 @@ QStyle* classicStyle() {
     return style;
 }
 
-QPoint twipsAt(const QPointF& px) { return QPoint(twips::fromPx(qRound(px.x())), twips::fromPx(qRound(px.y()))); }
+QPoint twipsAt(const QPointF& px) {
+    return QPoint(twips::fromPx(qRound(px.x())), twips::fromPx(qRound(px.y())));
+}
 
-QTextOption captionOption(Qt::Alignment align, Qt::LayoutDirection direction, bool wrap) {
-    QTextOption opt(align | Qt::AlignAbsolute);
+// Draws a caption in rect, wrapped at words when asked. Lines are spaced by the
+// Latin face's metrics, as the classic controls space them: the Arabic fallback
+// faces carry much taller line gaps, which would push a two-line button caption
+// out of its button. A single "&" marks the access key, shown underlined.
+void drawCaption(QPainter& p, const QRectF& rect, QString text, Qt::Alignment align,
+                 Qt::LayoutDirection direction, bool wrap, bool mnemonic) {
+    if (text.isEmpty())
+        return;
+    int underline = -1;
+    if (mnemonic) {
+        QString plain;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+                ++i;
+                if (text[i] != QLatin1Char('&') && underline < 0)
+                    underline = int(plain.size());
+            }
+            plain.append(text[i]);
+        }
+        text = plain;
+    }
+    // A line break in a stored caption starts a new line.
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, p.font(), p.device());
+    QTextOption opt((align & Qt::AlignHorizontal_Mask) | Qt::AlignAbsolute);
     opt.setTextDirection(direction);
     opt.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
-    return opt;
+    layout.setTextOption(opt);
+    if (underline >= 0) {
+        QTextLayout::FormatRange range;
+        range.start = underline;
+        range.length = 1;
+        range.format.setFontUnderline(true);
+        layout.setFormats({range});
+    }
+    const QFontMetricsF fm(p.font(), p.device());
+    const double lineHeight = fm.height();
+    double y = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(rect.width());
+        // Put every baseline where the Latin face would, whatever face the line uses.
+        line.setPosition(QPointF(0, y + fm.ascent() - line.ascent()));
+        y += lineHeight;
+    }
+    layout.endLayout();
+    double top = rect.top();
+    if (align & Qt::AlignVCenter)
+        top += (rect.height() - y) / 2;
+    else if (align & Qt::AlignBottom)
+        top += rect.height() - y;
+    p.save();
+    p.setClipRect(rect.adjusted(-1, -1, 1, 1), Qt::IntersectClip);
+    layout.draw(&p, QPointF(rect.left(), top));
+    p.restore();
 }
 
 Qt::Alignment horizontal(Align a, bool rtl) {
@@ -110,14 +164,26 @@ void Control::setTwips(const QRect& tw) {
     applyGeometry();
 }
 
-void Control::setLeft(int left) { setTwips(QRect(left, tw_.y(), tw_.width(), tw_.height())); }
-void Control::setTop(int top) { setTwips(QRect(tw_.x(), top, tw_.width(), tw_.height())); }
-void Control::setTwipsWidth(int width) { setTwips(QRect(tw_.x(), tw_.y(), std::max(0, width), tw_.height())); }
-void Control::setTwipsHeight(int height) { setTwips(QRect(tw_.x(), tw_.y(), tw_.width(), std::max(0, height))); }
+void Control::setLeft(int left) {
+    setTwips(QRect(left, tw_.y(), tw_.width(), tw_.height()));
+}
+void Control::setTop(int top) {
+    setTwips(QRect(tw_.x(), top, tw_.width(), tw_.height()));
+}
+void Control::setTwipsWidth(int width) {
+    setTwips(QRect(tw_.x(), tw_.y(), std::max(0, width), tw_.height()));
+}
+void Control::setTwipsHeight(int height) {
+    setTwips(QRect(tw_.x(), tw_.y(), tw_.width(), std::max(0, height)));
+}
 
-QRect Control::pixelGeometry() const { return twips::toPx(tw_); }
+QRect Control::pixelGeometry() const {
+    return twips::toPx(tw_);
+}
 
-void Control::applyGeometry() { self_->setGeometry(pixelGeometry()); }
+void Control::applyGeometry() {
+    self_->setGeometry(pixelGeometry());
+}
 
 void Control::setPointer(const QString& pictureName) {
     if (pictureName.isEmpty())
@@ -228,7 +294,9 @@ void Label::setAlignment(Align a) {
     update();
 }
 
-Qt::Alignment Label::drawAlignment() const { return horizontal(align_, rtl_) | Qt::AlignAbsolute | Qt::AlignTop; }
+Qt::Alignment Label::drawAlignment() const {
+    return horizontal(align_, rtl_) | Qt::AlignAbsolute | Qt::AlignTop;
+}
 
 void Label::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -244,8 +312,8 @@ void Label::paintEvent(QPaintEvent*) {
     p.setPen(isEnabled() ? fore_ : QColor(0x80, 0x80, 0x80));
     // The base direction is the label's own, not guessed from its text: a lone
     // "{" or "{ 2 ، 5 }" must read right to left like the Arabic around it.
-    p.drawText(QRectF(r), caption_,
-               captionOption(horizontal(align_, rtl_) | Qt::AlignTop, readingDirection(caption_, rtl_), wordWrap_));
+    drawCaption(p, QRectF(r), caption_, horizontal(align_, rtl_) | Qt::AlignTop,
+                readingDirection(caption_, rtl_), wordWrap_, false);
 }
 
 void Label::mousePressEvent(QMouseEvent* e) {
@@ -265,7 +333,9 @@ void Label::mouseDoubleClickEvent(QMouseEvent* e) {
         emit doubleClicked();
 }
 
-void Label::mouseMoveEvent(QMouseEvent* e) { e->accept(); }
+void Label::mouseMoveEvent(QMouseEvent* e) {
+    e->accept();
+}
 
 void Label::changeEvent(QEvent* e) {
     QLabel::changeEvent(e);
@@ -451,11 +521,13 @@ void CommandButton::paintEvent(QPaintEvent*) {
         QSize natural = assets::naturalSize(picture_);
         natural = QSize(twips::toPx(natural.width() * twips::kPerPixel),
                         twips::toPx(natural.height() * twips::kPerPixel));
-        const QSize room = text().isEmpty() ? content.size() : QSize(content.width(), content.height() * 2 / 3);
+        const QSize room =
+            text().isEmpty() ? content.size() : QSize(content.width(), content.height() * 2 / 3);
         const QSize size = natural.isEmpty() ? room : natural.boundedTo(room);
-        const QRect target(QPoint(content.center().x() - size.width() / 2,
-                                  text().isEmpty() ? content.center().y() - size.height() / 2 : content.top()),
-                           size);
+        const QRect target(
+            QPoint(content.center().x() - size.width() / 2,
+                   text().isEmpty() ? content.center().y() - size.height() / 2 : content.top()),
+            size);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         assets::draw(p, picture_, QRectF(target));
@@ -465,17 +537,16 @@ void CommandButton::paintEvent(QPaintEvent*) {
 
     if (!text().isEmpty()) {
         p.setFont(font());
-        p.setLayoutDirection(readingDirection(text(), rightToLeft()));
-        const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+        const Qt::LayoutDirection direction = readingDirection(text(), rightToLeft());
         if (isEnabled()) {
             p.setPen(fore_);
-            p.drawText(content, flags, text());
+            drawCaption(p, QRectF(content), text(), Qt::AlignCenter, direction, true, true);
         } else {
             // Engraved, as a disabled classic button shows its caption.
             p.setPen(Qt::white);
-            p.drawText(content.translated(1, 1), flags, text());
+            drawCaption(p, QRectF(content.translated(1, 1)), text(), Qt::AlignCenter, direction, true, true);
             p.setPen(QColor(0x80, 0x80, 0x80));
-            p.drawText(content, flags, text());
+            drawCaption(p, QRectF(content), text(), Qt::AlignCenter, direction, true, true);
         }
     }
 
@@ -563,7 +634,9 @@ void Image::mouseDoubleClickEvent(QMouseEvent* e) {
         emit doubleClicked();
 }
 
-void Image::mouseMoveEvent(QMouseEvent* e) { e->accept(); }
+void Image::mouseMoveEvent(QMouseEvent* e) {
+    e->accept();
+}
 
 // ---------------------------------------------------------------- PictureBox
 
@@ -708,9 +781,9 @@ void Shape::paintEvent(QPaintEvent*) {
     }
     if (opaque_)
         p.fillPath(path, back_);
-    static const Qt::BrushStyle kPattern[] = {Qt::SolidPattern,   Qt::NoBrush,       Qt::HorPattern,
-                                              Qt::VerPattern,     Qt::BDiagPattern,  Qt::FDiagPattern,
-                                              Qt::CrossPattern,   Qt::DiagCrossPattern};
+    static const Qt::BrushStyle kPattern[] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                              Qt::VerPattern,   Qt::BDiagPattern,    Qt::FDiagPattern,
+                                              Qt::CrossPattern, Qt::DiagCrossPattern};
     const Qt::BrushStyle pattern = kPattern[static_cast<int>(fill_)];
     if (pattern != Qt::NoBrush) {
         QBrush brush(fillColor_, pattern);
@@ -730,7 +803,9 @@ void Shape::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------- Line
 
-Line::Line(QWidget* parent) : QWidget(parent), Control(this) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+Line::Line(QWidget* parent) : QWidget(parent), Control(this) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 
 void Line::configureKind(const ControlSpec& spec) {
     // Stored as the two end points; kept as the start and the run to the end.
@@ -755,7 +830,8 @@ void Line::paintEvent(QPaintEvent*) {
     const double w = std::max(1.0, twips::toPxF(width_ * twips::kPerPixel));
     const QRect g = pixelGeometry();
     const QPointF a = QPointF(twips::toPx(tw_.x()), twips::toPx(tw_.y())) - g.topLeft();
-    const QPointF b = QPointF(twips::toPx(tw_.x() + tw_.width()), twips::toPx(tw_.y() + tw_.height())) - g.topLeft();
+    const QPointF b =
+        QPointF(twips::toPx(tw_.x() + tw_.width()), twips::toPx(tw_.y() + tw_.height())) - g.topLeft();
     QPen pen(color_, w);
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
@@ -808,14 +884,20 @@ void OptionButton::setForeColor(const QColor& c) {
     refreshPalette();
 }
 
-void OptionButton::setValue(bool chosen) { setChecked(chosen); }
+void OptionButton::setValue(bool chosen) {
+    setChecked(chosen);
+}
 
 // Chosen wherever it is clicked, not only on its small circle.
-bool OptionButton::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+bool OptionButton::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
 
 // ---------------------------------------------------------------- Frame
 
-Frame::Frame(QWidget* parent) : QFrame(parent), Control(this) { setAttribute(Qt::WA_NoMousePropagation); }
+Frame::Frame(QWidget* parent) : QFrame(parent), Control(this) {
+    setAttribute(Qt::WA_NoMousePropagation);
+}
 
 void Frame::configureKind(const ControlSpec& spec) {
     back_ = colorOf(spec.back, back_);
@@ -862,7 +944,8 @@ void Frame::paintEvent(QPaintEvent*) {
     p.fillRect(textRect, back_);
     p.setFont(font());
     p.setPen(isEnabled() ? fore_ : QColor(0x80, 0x80, 0x80));
-    p.drawText(QRectF(textRect), caption_, captionOption(Qt::AlignHCenter, readingDirection(caption_, rightToLeft()), false));
+    drawCaption(p, QRectF(textRect), caption_, Qt::AlignHCenter, readingDirection(caption_, rightToLeft()),
+                false, false);
 }
 
 // ---------------------------------------------------------------- MenuItem

@@ -17,7 +17,8 @@ const QHash<QString, QStringList>& table() {
         {"arabic transparent", {"Liberation Sans", "Noto Sans Arabic UI", "Noto Sans Arabic", "DejaVu Sans"}},
         {"ms sans serif", {"Liberation Sans", "Noto Sans Arabic UI", "Noto Sans Arabic", "DejaVu Sans"}},
         {"traditional arabic", {"Amiri", "Noto Naskh Arabic UI", "Noto Naskh Arabic", "DejaVu Serif"}},
-        {"times new roman", {"Liberation Serif", "Noto Naskh Arabic UI", "Noto Naskh Arabic", "DejaVu Serif"}},
+        {"times new roman",
+         {"Liberation Serif", "Noto Naskh Arabic UI", "Noto Naskh Arabic", "DejaVu Serif"}},
     };
     return t;
 }

@@ -13,19 +13,22 @@ frmAboutgroup::frmAboutgroup(Navigator* navigator, std::unique_ptr<SysInfoPort> 
 
 void frmAboutgroup::Form_Load() {
     setWindowTitle(QStringLiteral("حول البرنامج "));
-    get<Label>("lblVersion")->setCaption(QStringLiteral("الاصدار رقم %1.%2.%3")
-                                             .arg(kVersionMajor)
-                                             .arg(kVersionMinor)
-                                             .arg(kVersionRevision));
+    get<Label>("lblVersion")
+        ->setCaption(QStringLiteral("الاصدار رقم %1.%2.%3")
+                         .arg(kVersionMajor)
+                         .arg(kVersionMinor)
+                         .arg(kVersionRevision));
     get<Label>("lblTitle")->setCaption(QString::fromUtf8(kProgramTitle));
 }
 
-void frmAboutgroup::cmdOK_Click() { unloadMe(); }
+void frmAboutgroup::cmdOK_Click() {
+    unloadMe();
+}
 
 void frmAboutgroup::cmdSysInfo_Click() {
     if (!port_ || !StartSysInfo(*port_))
-        MsgBox(this, QString::fromLatin1(kSysInfoUnavailable), QString::fromUtf8(kProgramTitle), MsgIcon::None,
-               false);
+        MsgBox(this, QString::fromLatin1(kSysInfoUnavailable), QString::fromUtf8(kProgramTitle),
+               MsgIcon::None, false);
 }
 
 } // namespace sd

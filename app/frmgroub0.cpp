@@ -29,14 +29,30 @@ void frmgroub0::open(const char* screenName) {
         navigator()->show(QString::fromLatin1(screenName));
 }
 
-void frmgroub0::Command4_Click() { open("frmgrop3"); }
-void frmgroub0::Command1_Click() { open("frmgroub4"); }
-void frmgroub0::Command2_Click() { open("frmGroups"); }
-void frmgroub0::Command3_Click() { open("frmgrop2"); }
-void frmgroub0::Command7_Click() { open("frmgroub5"); }
-void frmgroub0::Command6_Click() { open("frmvan"); }
-void frmgroub0::Command5_Click() { open("frmmagmoaat1"); }
-void frmgroub0::aboutgroups_Click() { open("frmAboutgroup"); }
+void frmgroub0::Command4_Click() {
+    open("frmgrop3");
+}
+void frmgroub0::Command1_Click() {
+    open("frmgroub4");
+}
+void frmgroub0::Command2_Click() {
+    open("frmGroups");
+}
+void frmgroub0::Command3_Click() {
+    open("frmgrop2");
+}
+void frmgroub0::Command7_Click() {
+    open("frmgroub5");
+}
+void frmgroub0::Command6_Click() {
+    open("frmvan");
+}
+void frmgroub0::Command5_Click() {
+    open("frmmagmoaat1");
+}
+void frmgroub0::aboutgroups_Click() {
+    open("frmAboutgroup");
+}
 
 void frmgroub0::Command12_Click() {
     if (navigator())

@@ -18,7 +18,16 @@ enum class Align { Start, Left, Right, Center };
 
 enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
 
-enum class Fill { Solid, Transparent, Horizontal, Vertical, UpwardDiagonal, DownwardDiagonal, Cross, DiagonalCross };
+enum class Fill {
+    Solid,
+    Transparent,
+    Horizontal,
+    Vertical,
+    UpwardDiagonal,
+    DownwardDiagonal,
+    Cross,
+    DiagonalCross
+};
 
 enum class WindowBorder { Sizable, FixedSingle, FixedDialog };
 
@@ -46,8 +55,8 @@ using Color = std::optional<QRgb>;
 struct ControlSpec {
     Kind kind = Kind::Label;
     const char* name = "";
-    int index = -1;              // element of a control array when >= 0
-    Tw at{};                     // twips
+    int index = -1;                // element of a control array when >= 0
+    Tw at{};                       // twips
     const char* caption = nullptr; // caption, or the text of an entry box
     std::optional<FontSpec> font{};
     Color fore{};
@@ -62,7 +71,7 @@ struct ControlSpec {
     int appearance = -1;  // 0 flat, 1 3D; -1 the kind's usual
     int maxLength = 0;    // entry boxes; 0 is unlimited
     const char* picture = nullptr;
-    bool stretch = false; // images: picture stretched to the control
+    bool stretch = false;          // images: picture stretched to the control
     const char* pointer = nullptr; // custom mouse pointer picture
     const char* tooltip = nullptr;
     int tabIndex = -1;

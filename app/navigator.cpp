@@ -19,9 +19,13 @@ Navigator::~Navigator() {
             delete s.data();
 }
 
-void Navigator::registerScreen(const QString& name, Factory factory) { factories_[name] = std::move(factory); }
+void Navigator::registerScreen(const QString& name, Factory factory) {
+    factories_[name] = std::move(factory);
+}
 
-bool Navigator::isRegistered(const QString& name) const { return factories_.count(name) != 0; }
+bool Navigator::isRegistered(const QString& name) const {
+    return factories_.count(name) != 0;
+}
 
 QStringList Navigator::registeredScreens() const {
     QStringList names;

@@ -64,7 +64,9 @@ Screen::Screen(const ScreenLayout& layout, Navigator* navigator)
     build(layout);
 }
 
-Navigator* Screen::navigator() const { return navigator_.data(); }
+Navigator* Screen::navigator() const {
+    return navigator_.data();
+}
 
 Screen::~Screen() {
     if (navigator_)
@@ -130,7 +132,8 @@ void Screen::setTabOrder(const ScreenLayout& layout) {
             chain.append({key, w});
         }
     }
-    std::stable_sort(chain.begin(), chain.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(chain.begin(), chain.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
 }
@@ -141,9 +144,13 @@ Control* Screen::control(const QString& name, int index) const {
     return arrays_.value(name).value(index);
 }
 
-QList<int> Screen::indexes(const QString& name) const { return arrays_.value(name).keys(); }
+QList<int> Screen::indexes(const QString& name) const {
+    return arrays_.value(name).keys();
+}
 
-MenuItem* Screen::menuItem(const QString& name) const { return menuItems_.value(name); }
+MenuItem* Screen::menuItem(const QString& name) const {
+    return menuItems_.value(name);
+}
 
 void Screen::runLoad() {
     if (loaded_)
@@ -220,9 +227,11 @@ void Screen::paintCanvas(QPainter& p) {
     // window shows only part of it.
     const QString name = QString::fromUtf8(spec_.picture);
     const QSize natural = assets::naturalSize(name);
-    const QSize size(twips::toPx(natural.width() * twips::kPerPixel), twips::toPx(natural.height() * twips::kPerPixel));
+    const QSize size(twips::toPx(natural.width() * twips::kPerPixel),
+                     twips::toPx(natural.height() * twips::kPerPixel));
     const qreal dpr = canvas_->devicePixelRatioF();
-    if (background_.isNull() || background_.devicePixelRatio() != dpr || background_.deviceIndependentSize() != size)
+    if (background_.isNull() || background_.devicePixelRatio() != dpr ||
+        background_.deviceIndependentSize() != size)
         background_ = assets::render(name, size, dpr);
     p.drawPixmap(0, 0, background_);
 }

@@ -14,6 +14,8 @@ void registerScreens(Navigator& navigator, const Services& services) {
     });
 }
 
-void installFonts() { fonts::install(); }
+void installFonts() {
+    fonts::install();
+}
 
 } // namespace sd

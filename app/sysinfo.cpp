@@ -53,7 +53,8 @@ namespace {
 
 class SystemPort : public SysInfoPort {
 public:
-    bool GetKeyValue(RegistryRoot root, const QString& keyName, const QString& valueName, QString& value) override;
+    bool GetKeyValue(RegistryRoot root, const QString& keyName, const QString& valueName,
+                     QString& value) override;
     bool fileExists(const QString& path) override {
         const QFileInfo info(path);
         return info.exists() && info.isFile();
@@ -68,7 +69,8 @@ bool SystemPort::GetKeyValue(RegistryRoot, const QString& keyName, const QString
     HKEY key = nullptr;
     // Read access is all that is needed; asking for full access on the machine
     // root fails for every pupil who is not an administrator.
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyName.toLocal8Bit().constData(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyName.toLocal8Bit().constData(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
         return false;
     QByteArray buffer(1024, '\0');
     DWORD size = 1024;
@@ -90,8 +92,8 @@ bool SystemPort::GetKeyValue(RegistryRoot, const QString& keyName, const QString
     // system-information program found on the PATH.
     if (keyName != QLatin1String(kSysInfoKey) || valueName != QLatin1String(kSysInfoValue))
         return false;
-    static const char* const kPrograms[] = {"hardinfo2",           "hardinfo",           "kinfocenter",
-                                            "gnome-system-monitor", "mate-system-monitor", "lshw-gtk"};
+    static const char* const kPrograms[] = {
+        "hardinfo2", "hardinfo", "kinfocenter", "gnome-system-monitor", "mate-system-monitor", "lshw-gtk"};
     for (const char* program : kPrograms) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(program));
         if (!found.isEmpty()) {
@@ -106,6 +108,8 @@ bool SystemPort::GetKeyValue(RegistryRoot, const QString& keyName, const QString
 
 } // namespace
 
-std::unique_ptr<SysInfoPort> makeSystemSysInfoPort() { return std::make_unique<SystemPort>(); }
+std::unique_ptr<SysInfoPort> makeSystemSysInfoPort() {
+    return std::make_unique<SystemPort>();
+}
 
 } // namespace sd

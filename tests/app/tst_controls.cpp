@@ -70,7 +70,11 @@ const ScreenLayout& sampleLayout() {
              .borderWidth = 5,
              .fill = Fill::UpwardDiagonal,
              .fillColor = 0x0000FF},
-            {.kind = Kind::Line, .name = "Line1", .index = 1, .at = {90, 3300, 5654, 3300}, .borderColor = 0x808080},
+            {.kind = Kind::Line,
+             .name = "Line1",
+             .index = 1,
+             .at = {90, 3300, 5654, 3300},
+             .borderColor = 0x808080},
             {.kind = Kind::Frame,
              .name = "Frame1",
              .at = {3000, 1800, 2700, 2400},
@@ -216,7 +220,8 @@ void TestControls::contractProperties_data() {
     QTest::newRow("label caption") << "Label5(2)" << QByteArray("caption") << QVariant(QStringLiteral("9"));
     QTest::newRow("label back") << "Label5(2)" << QByteArray("backColor") << QVariant(QColor(0, 0, 0));
     QTest::newRow("label fore") << "Label5(2)" << QByteArray("foreColor") << QVariant(QColor(255, 255, 0));
-    QTest::newRow("label twips") << "Label5(2)" << QByteArray("twips") << QVariant(QRect(1200, 300, 900, 300));
+    QTest::newRow("label twips") << "Label5(2)" << QByteArray("twips")
+                                 << QVariant(QRect(1200, 300, 900, 300));
     QTest::newRow("label border") << "Label5(2)" << QByteArray("borderStyle") << QVariant(0);
     QTest::newRow("box text") << "Text1(0)" << QByteArray("text") << QVariant(QString());
     QTest::newRow("box back") << "Text1(0)" << QByteArray("backColor") << QVariant(QColor(0, 0, 0));
@@ -225,13 +230,16 @@ void TestControls::contractProperties_data() {
     QTest::newRow("box border") << "Text1(0)" << QByteArray("borderStyle") << QVariant(1);
     QTest::newRow("button caption") << "Command1" << QByteArray("caption")
                                     << QVariant(QStringLiteral("&System Info..."));
-    QTest::newRow("button back") << "Command1" << QByteArray("backColor") << QVariant(QColor(0xC0, 0xC0, 0xFF));
+    QTest::newRow("button back") << "Command1" << QByteArray("backColor")
+                                 << QVariant(QColor(0xC0, 0xC0, 0xFF));
     QTest::newRow("button 3D") << "Command1" << QByteArray("appearance") << QVariant(1);
     QTest::newRow("button no picture") << "Command1" << QByteArray("picture") << QVariant(QString());
     QTest::newRow("image picture") << "Image1(3)" << QByteArray("picture") << QVariant(QStringLiteral("sun"));
-    QTest::newRow("shape border") << "Shape7" << QByteArray("borderColor") << QVariant(QColor(0x80, 0xFF, 0xFF));
+    QTest::newRow("shape border") << "Shape7" << QByteArray("borderColor")
+                                  << QVariant(QColor(0x80, 0xFF, 0xFF));
     QTest::newRow("shape back") << "Shape7" << QByteArray("backColor") << QVariant(QColor(0x80, 0xFF, 0x80));
-    QTest::newRow("line colour") << "Line1(1)" << QByteArray("borderColor") << QVariant(QColor(0x80, 0x80, 0x80));
+    QTest::newRow("line colour") << "Line1(1)" << QByteArray("borderColor")
+                                 << QVariant(QColor(0x80, 0x80, 0x80));
     QTest::newRow("line twips") << "Line1(1)" << QByteArray("twips") << QVariant(QRect(90, 3300, 5564, 0));
     QTest::newRow("frame caption") << "Frame1" << QByteArray("caption") << QVariant(QStringLiteral("اختر"));
     QTest::newRow("option value") << "Option1" << QByteArray("value") << QVariant(false);
@@ -364,9 +372,11 @@ void TestControls::absoluteAlignment() {
     const auto [first, last] = inkColumns(img);
     QVERIFY(first >= 0);
     if (inkOnRight)
-        QVERIFY2(last >= img.width() - 6 && first > 10, qPrintable(QString("ink %1..%2").arg(first).arg(last)));
+        QVERIFY2(last >= img.width() - 6 && first > 10,
+                 qPrintable(QString("ink %1..%2").arg(first).arg(last)));
     else
-        QVERIFY2(first <= 5 && last < img.width() - 10, qPrintable(QString("ink %1..%2").arg(first).arg(last)));
+        QVERIFY2(first <= 5 && last < img.width() - 10,
+                 qPrintable(QString("ink %1..%2").arg(first).arg(last)));
 }
 
 void TestControls::accessibleNameIsCaptionElseTooltip() {
@@ -470,7 +480,8 @@ void TestControls::mouseMoveOverBackgroundRunsTheScreensHandler() {
 
 void TestControls::everyStoredFontMapsToInstalledArabicFont_data() {
     QTest::addColumn<QString>("stored");
-    for (const char* name : {"Arial", "Traditional Arabic", "Arabic Transparent", "MS Sans Serif", "Times New Roman"})
+    for (const char* name :
+         {"Arial", "Traditional Arabic", "Arabic Transparent", "MS Sans Serif", "Times New Roman"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 

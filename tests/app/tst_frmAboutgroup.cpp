@@ -124,16 +124,22 @@ void TestAbout::layout_data() {
     QTest::newRow("ok colour") << "cmdOK" << QByteArray("backColor") << olive;
     QTest::newRow("sysinfo caption") << "cmdSysInfo" << QByteArray("caption")
                                      << QVariant(QStringLiteral("&System Info..."));
-    QTest::newRow("sysinfo place") << "cmdSysInfo" << QByteArray("twips") << QVariant(QRect(4260, 3075, 1245, 345));
+    QTest::newRow("sysinfo place") << "cmdSysInfo" << QByteArray("twips")
+                                   << QVariant(QRect(4260, 3075, 1245, 345));
     QTest::newRow("sysinfo colour") << "cmdSysInfo" << QByteArray("backColor") << olive;
     QTest::newRow("icon") << "picIcon" << QByteArray("picture") << QVariant(QStringLiteral("red_book"));
     QTest::newRow("title colour") << "lblTitle" << QByteArray("foreColor") << QVariant(QColor(0x40, 0, 0));
-    QTest::newRow("version colour") << "lblVersion" << QByteArray("foreColor") << QVariant(QColor(0x40, 0, 0));
-    QTest::newRow("disclaimer colour") << "lblDisclaimer" << QByteArray("foreColor") << QVariant(QColor(0, 0, 0x80));
-    QTest::newRow("grey etch") << "Line1(1)" << QByteArray("borderColor") << QVariant(QColor(0x80, 0x80, 0x80));
-    QTest::newRow("grey etch place") << "Line1(1)" << QByteArray("twips") << QVariant(QRect(90, 2445, 5564, 0));
+    QTest::newRow("version colour") << "lblVersion" << QByteArray("foreColor")
+                                    << QVariant(QColor(0x40, 0, 0));
+    QTest::newRow("disclaimer colour")
+        << "lblDisclaimer" << QByteArray("foreColor") << QVariant(QColor(0, 0, 0x80));
+    QTest::newRow("grey etch") << "Line1(1)" << QByteArray("borderColor")
+                               << QVariant(QColor(0x80, 0x80, 0x80));
+    QTest::newRow("grey etch place") << "Line1(1)" << QByteArray("twips")
+                                     << QVariant(QRect(90, 2445, 5564, 0));
     QTest::newRow("white etch") << "Line1(0)" << QByteArray("borderColor") << QVariant(QColor(Qt::white));
-    QTest::newRow("white etch place") << "Line1(0)" << QByteArray("twips") << QVariant(QRect(105, 2460, 5549, 0));
+    QTest::newRow("white etch place")
+        << "Line1(0)" << QByteArray("twips") << QVariant(QRect(105, 2460, 5549, 0));
 }
 
 void TestAbout::layout() {
@@ -176,16 +182,21 @@ void TestAbout::systemInformation_data() {
     QTest::addColumn<QString>("started"); // "" for nothing started
     QTest::addColumn<bool>("message");
 
-    QTest::newRow("both values missing") << "-" << "-" << QStringList{} << true << "" << true;
+    QTest::newRow("both values missing") << "-"
+                                         << "-" << QStringList{} << true << "" << true;
     QTest::newRow("folder without the file")
-        << "-" << "C:\\Program Files\\Tools" << QStringList{} << true << "" << true;
-    QTest::newRow("folder with the file")
-        << "-" << "C:\\Tools" << QStringList{"C:\\Tools\\MSINFO32.EXE"} << true << "C:\\Tools\\MSINFO32.EXE" << false;
-    QTest::newRow("PATH value present")
-        << "C:\\Windows\\msinfo32.exe" << "C:\\Tools" << QStringList{"C:\\Tools\\MSINFO32.EXE"} << true
-        << "C:\\Windows\\msinfo32.exe" << false;
-    QTest::newRow("launch fails") << "C:\\Windows\\msinfo32.exe" << "-" << QStringList{} << false << "" << true;
-    QTest::newRow("PATH value empty") << "" << "-" << QStringList{} << true << "" << true;
+        << "-"
+        << "C:\\Program Files\\Tools" << QStringList{} << true << "" << true;
+    QTest::newRow("folder with the file") << "-"
+                                          << "C:\\Tools" << QStringList{"C:\\Tools\\MSINFO32.EXE"} << true
+                                          << "C:\\Tools\\MSINFO32.EXE" << false;
+    QTest::newRow("PATH value present") << "C:\\Windows\\msinfo32.exe"
+                                        << "C:\\Tools" << QStringList{"C:\\Tools\\MSINFO32.EXE"} << true
+                                        << "C:\\Windows\\msinfo32.exe" << false;
+    QTest::newRow("launch fails") << "C:\\Windows\\msinfo32.exe"
+                                  << "-" << QStringList{} << false << "" << true;
+    QTest::newRow("PATH value empty") << ""
+                                      << "-" << QStringList{} << true << "" << true;
 }
 
 void TestAbout::systemInformation() {
@@ -227,18 +238,20 @@ void TestAbout::registryValueText_data() {
     QTest::addColumn<QString>("expected");
     QByteArray path("C:\\WINDOWS\\msinfo32.exe");
     QByteArray withZero = path + '\0';
-    QTest::newRow("string with its zero") << 1u << withZero.leftJustified(1024, '\0') << uint(withZero.size())
-                                          << QString::fromLatin1(path);
+    QTest::newRow("string with its zero")
+        << 1u << withZero.leftJustified(1024, '\0') << uint(withZero.size()) << QString::fromLatin1(path);
     QTest::newRow("string without its zero")
         << 1u << path.leftJustified(1024, '\0') << uint(path.size()) << QString::fromLatin1(path);
     QTest::newRow("empty string") << 1u << QByteArray(1024, '\0') << 0u << "";
-    QTest::newRow("number 5") << 4u << QByteArray("\x05\x00\x00\x00", 4).leftJustified(1024, '\0') << 4u << "5";
+    QTest::newRow("number 5") << 4u << QByteArray("\x05\x00\x00\x00", 4).leftJustified(1024, '\0') << 4u
+                              << "5";
     // A zero byte inside the number is one of its digits.
-    QTest::newRow("number 513") << 4u << QByteArray("\x01\x02\x00\x00", 4).leftJustified(1024, '\0') << 4u << "513";
+    QTest::newRow("number 513") << 4u << QByteArray("\x01\x02\x00\x00", 4).leftJustified(1024, '\0') << 4u
+                                << "513";
     QTest::newRow("number 65536") << 4u << QByteArray("\x00\x00\x01\x00", 4).leftJustified(1024, '\0') << 4u
                                   << "65536";
-    QTest::newRow("other type unchanged") << 3u << QByteArray("\x01\x02", 2).leftJustified(1024, '\0') << 2u
-                                          << "kept";
+    QTest::newRow("other type unchanged")
+        << 3u << QByteArray("\x01\x02", 2).leftJustified(1024, '\0') << 2u << "kept";
 }
 
 void TestAbout::registryValueText() {
@@ -265,8 +278,8 @@ void TestAbout::withoutRegistryTheToolIsFoundOnThePath() {
     qputenv("PATH", dir.path().toLocal8Bit());
     QCOMPARE(locateSysInfo(*port), tool);
     QString value = "x";
-    QVERIFY(!port->GetKeyValue(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
-                               value));
+    QVERIFY(!port->GetKeyValue(RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location",
+                               "MSINFO", value));
     QCOMPARE(value, QString());
     qputenv("PATH", QByteArray("/nonexistent"));
     QCOMPARE(locateSysInfo(*port), QString());

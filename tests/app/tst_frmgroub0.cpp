@@ -67,16 +67,22 @@ void TestMenu::buttons_data() {
     QTest::addColumn<QRect>("twips");
     QTest::addColumn<QColor>("back");
     const QColor lesson(0xC0, 0xC0, 0xFF);
-    QTest::newRow("Command4") << "Command4" << "التعبير عن المجموعة  (تمارين)" << QRect(1800, 720, 2595, 650) << lesson;
-    QTest::newRow("Command1") << "Command1" << "الانتماء والاحتواء  (تمارين )" << QRect(1800, 1380, 2595, 650) << lesson;
-    QTest::newRow("Command2") << "Command2" << "التقاطع   والاتحاد  (تمارين1 )" << QRect(1800, 2040, 2595, 650)
-                              << lesson;
-    QTest::newRow("Command3") << "Command3" << "التقاطع   والاتحاد  (تمارين2 )" << QRect(1800, 2700, 2595, 650)
-                              << lesson;
-    QTest::newRow("Command7") << "Command7" << "الفرق بين مجموعتين (تمارين)" << QRect(1800, 3360, 2595, 650) << lesson;
-    QTest::newRow("Command6") << "Command6" << "ارسم شكل فن (تمارين)" << QRect(1800, 4020, 2595, 650) << lesson;
-    QTest::newRow("Command5") << "Command5" << "أدوات شرح المجموعات" << QRect(1800, 4680, 2595, 650) << lesson;
-    QTest::newRow("Command12") << "Command12" << "خروج" << QRect(1800, 5400, 2535, 615) << QColor(0xC0, 0xFF, 0xFF);
+    QTest::newRow("Command4") << "Command4"
+                              << "التعبير عن المجموعة  (تمارين)" << QRect(1800, 720, 2595, 650) << lesson;
+    QTest::newRow("Command1") << "Command1"
+                              << "الانتماء والاحتواء  (تمارين )" << QRect(1800, 1380, 2595, 650) << lesson;
+    QTest::newRow("Command2") << "Command2"
+                              << "التقاطع   والاتحاد  (تمارين1 )" << QRect(1800, 2040, 2595, 650) << lesson;
+    QTest::newRow("Command3") << "Command3"
+                              << "التقاطع   والاتحاد  (تمارين2 )" << QRect(1800, 2700, 2595, 650) << lesson;
+    QTest::newRow("Command7") << "Command7"
+                              << "الفرق بين مجموعتين (تمارين)" << QRect(1800, 3360, 2595, 650) << lesson;
+    QTest::newRow("Command6") << "Command6"
+                              << "ارسم شكل فن (تمارين)" << QRect(1800, 4020, 2595, 650) << lesson;
+    QTest::newRow("Command5") << "Command5"
+                              << "أدوات شرح المجموعات" << QRect(1800, 4680, 2595, 650) << lesson;
+    QTest::newRow("Command12") << "Command12"
+                               << "خروج" << QRect(1800, 5400, 2535, 615) << QColor(0xC0, 0xFF, 0xFF);
 }
 
 void TestMenu::buttons() {
@@ -100,7 +106,8 @@ void TestMenu::lessonButtonsAreStoredHiddenAndShownByTheLoad() {
         if (c.kind == Kind::Button && !c.visible)
             storedHidden.append(QString::fromLatin1(c.name));
     storedHidden.sort();
-    QCOMPARE(storedHidden, (QStringList{"Command1", "Command2", "Command3", "Command4", "Command6", "Command7"}));
+    QCOMPARE(storedHidden,
+             (QStringList{"Command1", "Command2", "Command3", "Command4", "Command6", "Command7"}));
     for (const QString& name : storedHidden)
         QVERIFY2(!menu->control(name)->widget()->isHidden(), qPrintable(name));
 }
@@ -148,13 +155,20 @@ void TestMenu::keyboardWalksTheButtonsInOrder() {
 void TestMenu::aLessonNotInThisBuildOpensNothing_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("screen");
-    QTest::newRow("expressing") << "Command4" << "frmgrop3";
-    QTest::newRow("membership") << "Command1" << "frmgroub4";
-    QTest::newRow("union 1") << "Command2" << "frmGroups";
-    QTest::newRow("union 2") << "Command3" << "frmgrop2";
-    QTest::newRow("difference") << "Command7" << "frmgroub5";
-    QTest::newRow("venn") << "Command6" << "frmvan";
-    QTest::newRow("board") << "Command5" << "frmmagmoaat1";
+    QTest::newRow("expressing") << "Command4"
+                                << "frmgrop3";
+    QTest::newRow("membership") << "Command1"
+                                << "frmgroub4";
+    QTest::newRow("union 1") << "Command2"
+                             << "frmGroups";
+    QTest::newRow("union 2") << "Command3"
+                             << "frmgrop2";
+    QTest::newRow("difference") << "Command7"
+                                << "frmgroub5";
+    QTest::newRow("venn") << "Command6"
+                          << "frmvan";
+    QTest::newRow("board") << "Command5"
+                           << "frmmagmoaat1";
 }
 
 void TestMenu::aLessonNotInThisBuildOpensNothing() {

@@ -21,7 +21,11 @@ const ScreenLayout& lessonLayout(const char* name) {
             .screen = {.name = name, .width = 11880, .height = 8490, .title = "lesson"},
             .controls = {
                 {.kind = Kind::Label, .name = "Label2", .at = {600, 600, 900, 300}, .caption = "44552"},
-                {.kind = Kind::Label, .name = "Label9", .at = {600, 1200, 900, 300}, .caption = "", .visible = false},
+                {.kind = Kind::Label,
+                 .name = "Label9",
+                 .at = {600, 1200, 900, 300},
+                 .caption = "",
+                 .visible = false},
                 {.kind = Kind::Button, .name = "Command12", .at = {720, 7560, 1635, 855}, .caption = "خروج"},
             }};
         it = layouts.emplace(name, std::move(layout)).first;
