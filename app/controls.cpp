@@ -202,23 +202,23 @@ void Control::refreshAccessibleName(const QString& caption) {
     self_->setAccessibleName(name.isEmpty() ? self_->toolTip() : name);
 }
 
-void Control::configure(const ControlSpec& spec, bool rightToLeft, const FontSpec& screenFont) {
-    name_ = QString::fromUtf8(spec.name);
-    index_ = spec.index;
+void Control::configure(const ControlSpec& stored, bool rightToLeft, const FontSpec& screenFont) {
+    name_ = QString::fromUtf8(stored.name);
+    index_ = stored.index;
     rtl_ = rightToLeft;
     self_->setObjectName(objectNameFor(name_, index_));
     self_->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-    const FontSpec f = spec.font.value_or(screenFont);
+    const FontSpec f = stored.font.value_or(screenFont);
     self_->setFont(fonts::make(QString::fromUtf8(f.family), f.points, f.bold, f.italic, f.underline));
-    if (spec.tooltip)
-        self_->setToolTip(QString::fromUtf8(spec.tooltip));
-    if (spec.pointer)
-        setPointer(QString::fromUtf8(spec.pointer));
-    self_->setEnabled(spec.enabled);
-    tw_ = QRect(spec.at.left, spec.at.top, spec.at.width, spec.at.height);
-    configureKind(spec);
+    if (stored.tooltip)
+        self_->setToolTip(QString::fromUtf8(stored.tooltip));
+    if (stored.pointer)
+        setPointer(QString::fromUtf8(stored.pointer));
+    self_->setEnabled(stored.enabled);
+    tw_ = QRect(stored.at.left, stored.at.top, stored.at.width, stored.at.height);
+    configureKind(stored);
     applyGeometry();
-    self_->setVisible(spec.visible);
+    self_->setVisible(stored.visible);
 }
 
 // ---------------------------------------------------------------- Label
@@ -229,15 +229,15 @@ Label::Label(QWidget* parent) : QLabel(parent), Control(this) {
     setMouseTracking(true);
 }
 
-void Label::configureKind(const ControlSpec& spec) {
-    back_ = colorOf(spec.back, back_);
-    fore_ = colorOf(spec.fore, fore_);
-    opaque_ = spec.opaque;
-    autoSize_ = spec.autoSize;
-    wordWrap_ = spec.wordWrap && !spec.autoSize;
-    align_ = spec.align;
-    border_ = spec.borderStyle < 0 ? 0 : spec.borderStyle;
-    caption_ = QString::fromUtf8(spec.caption ? spec.caption : "");
+void Label::configureKind(const ControlSpec& stored) {
+    back_ = colorOf(stored.back, back_);
+    fore_ = colorOf(stored.fore, fore_);
+    opaque_ = stored.opaque;
+    autoSize_ = stored.autoSize;
+    wordWrap_ = stored.wordWrap && !stored.autoSize;
+    align_ = stored.align;
+    border_ = stored.borderStyle < 0 ? 0 : stored.borderStyle;
+    caption_ = QString::fromUtf8(stored.caption ? stored.caption : "");
     setText(caption_);
     refreshAccessibleName(caption_);
     if (autoSize_)
@@ -353,17 +353,17 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent), Control(this) {
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void TextBox::configureKind(const ControlSpec& spec) {
-    back_ = colorOf(spec.back, back_);
-    fore_ = colorOf(spec.fore, fore_);
-    border_ = spec.borderStyle < 0 ? 1 : spec.borderStyle;
-    appearance_ = spec.appearance < 0 ? 1 : spec.appearance;
-    if (spec.maxLength > 0)
-        setMaxLength(spec.maxLength);
-    setAlignment(horizontal(spec.align, rightToLeft()) | Qt::AlignVCenter | Qt::AlignAbsolute);
+void TextBox::configureKind(const ControlSpec& stored) {
+    back_ = colorOf(stored.back, back_);
+    fore_ = colorOf(stored.fore, fore_);
+    border_ = stored.borderStyle < 0 ? 1 : stored.borderStyle;
+    appearance_ = stored.appearance < 0 ? 1 : stored.appearance;
+    if (stored.maxLength > 0)
+        setMaxLength(stored.maxLength);
+    setAlignment(horizontal(stored.align, rightToLeft()) | Qt::AlignVCenter | Qt::AlignAbsolute);
     refreshPalette();
     refreshFrame();
-    setText(QString::fromUtf8(spec.caption ? spec.caption : ""));
+    setText(QString::fromUtf8(stored.caption ? stored.caption : ""));
     refreshAccessibleName(QString());
 }
 
@@ -457,12 +457,12 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), Control(thi
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void CommandButton::configureKind(const ControlSpec& spec) {
-    back_ = colorOf(spec.back, back_);
-    fore_ = colorOf(spec.fore, fore_);
-    appearance_ = spec.appearance < 0 ? 1 : spec.appearance;
-    picture_ = QString::fromUtf8(spec.picture ? spec.picture : "");
-    setText(QString::fromUtf8(spec.caption ? spec.caption : ""));
+void CommandButton::configureKind(const ControlSpec& stored) {
+    back_ = colorOf(stored.back, back_);
+    fore_ = colorOf(stored.fore, fore_);
+    appearance_ = stored.appearance < 0 ? 1 : stored.appearance;
+    picture_ = QString::fromUtf8(stored.picture ? stored.picture : "");
+    setText(QString::fromUtf8(stored.caption ? stored.caption : ""));
     refreshAccessibleName(text());
 }
 
@@ -582,9 +582,9 @@ Image::Image(QWidget* parent) : QWidget(parent), Control(this) {
     setMouseTracking(true);
 }
 
-void Image::configureKind(const ControlSpec& spec) {
-    picture_ = QString::fromUtf8(spec.picture ? spec.picture : "");
-    stretch_ = spec.stretch;
+void Image::configureKind(const ControlSpec& stored) {
+    picture_ = QString::fromUtf8(stored.picture ? stored.picture : "");
+    stretch_ = stored.stretch;
     refreshAccessibleName(QString());
 }
 
@@ -644,11 +644,11 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent), Control(this) {
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void PictureBox::configureKind(const ControlSpec& spec) {
-    picture_ = QString::fromUtf8(spec.picture ? spec.picture : "");
-    back_ = colorOf(spec.back, back_);
-    border_ = spec.borderStyle < 0 ? 1 : spec.borderStyle;
-    appearance_ = spec.appearance < 0 ? 1 : spec.appearance;
+void PictureBox::configureKind(const ControlSpec& stored) {
+    picture_ = QString::fromUtf8(stored.picture ? stored.picture : "");
+    back_ = colorOf(stored.back, back_);
+    border_ = stored.borderStyle < 0 ? 1 : stored.borderStyle;
+    appearance_ = stored.appearance < 0 ? 1 : stored.appearance;
     refreshAccessibleName(QString());
 }
 
@@ -722,14 +722,14 @@ Shape::Shape(QWidget* parent) : QWidget(parent), Control(this) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Shape::configureKind(const ControlSpec& spec) {
-    kind_ = spec.shape;
-    border_ = colorOf(spec.borderColor, border_);
-    back_ = colorOf(spec.back, back_);
-    fillColor_ = colorOf(spec.fillColor, fillColor_);
-    borderWidth_ = std::max(0, spec.borderWidth);
-    opaque_ = spec.opaque;
-    fill_ = spec.fill;
+void Shape::configureKind(const ControlSpec& stored) {
+    kind_ = stored.shape;
+    border_ = colorOf(stored.borderColor, border_);
+    back_ = colorOf(stored.back, back_);
+    fillColor_ = colorOf(stored.fillColor, fillColor_);
+    borderWidth_ = std::max(0, stored.borderWidth);
+    opaque_ = stored.opaque;
+    fill_ = stored.fill;
 }
 
 void Shape::setBorderColor(const QColor& c) {
@@ -807,11 +807,11 @@ Line::Line(QWidget* parent) : QWidget(parent), Control(this) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Line::configureKind(const ControlSpec& spec) {
+void Line::configureKind(const ControlSpec& stored) {
     // Stored as the two end points; kept as the start and the run to the end.
-    tw_ = QRect(spec.at.left, spec.at.top, spec.at.width - spec.at.left, spec.at.height - spec.at.top);
-    color_ = colorOf(spec.borderColor, color_);
-    width_ = std::max(1, spec.borderWidth);
+    tw_ = QRect(stored.at.left, stored.at.top, stored.at.width - stored.at.left, stored.at.height - stored.at.top);
+    color_ = colorOf(stored.borderColor, color_);
+    width_ = std::max(1, stored.borderWidth);
 }
 
 QRect Line::pixelGeometry() const {
@@ -849,11 +849,11 @@ OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), Control(this
     connect(this, &QAbstractButton::toggled, this, &OptionButton::valueChanged);
 }
 
-void OptionButton::configureKind(const ControlSpec& spec) {
-    back_ = colorOf(spec.back, back_);
-    fore_ = colorOf(spec.fore, fore_);
-    setText(QString::fromUtf8(spec.caption ? spec.caption : ""));
-    setChecked(spec.value);
+void OptionButton::configureKind(const ControlSpec& stored) {
+    back_ = colorOf(stored.back, back_);
+    fore_ = colorOf(stored.fore, fore_);
+    setText(QString::fromUtf8(stored.caption ? stored.caption : ""));
+    setChecked(stored.value);
     refreshPalette();
     refreshAccessibleName(text());
 }
@@ -899,10 +899,10 @@ Frame::Frame(QWidget* parent) : QFrame(parent), Control(this) {
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-void Frame::configureKind(const ControlSpec& spec) {
-    back_ = colorOf(spec.back, back_);
-    fore_ = colorOf(spec.fore, fore_);
-    caption_ = QString::fromUtf8(spec.caption ? spec.caption : "");
+void Frame::configureKind(const ControlSpec& stored) {
+    back_ = colorOf(stored.back, back_);
+    fore_ = colorOf(stored.fore, fore_);
+    caption_ = QString::fromUtf8(stored.caption ? stored.caption : "");
     refreshAccessibleName(caption_);
 }
 

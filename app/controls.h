@@ -44,12 +44,12 @@ public:
     bool rightToLeft() const { return rtl_; }
 
     // Applies the parts of a stored control every kind shares, then the kind's own.
-    void configure(const ControlSpec& spec, bool rightToLeft, const FontSpec& screenFont);
+    void configure(const ControlSpec& stored, bool rightToLeft, const FontSpec& screenFont);
 
     QWidget* widget() const { return self_; }
 
 protected:
-    virtual void configureKind(const ControlSpec& spec) = 0;
+    virtual void configureKind(const ControlSpec& stored) = 0;
     // Pixel geometry for the twips rectangle; lines override it.
     virtual QRect pixelGeometry() const;
     void setPointer(const QString& pictureName);
@@ -105,7 +105,7 @@ signals:
     void mouseDown(Qt::MouseButton button, QPoint twipsPos);
 
 protected:
-    void configureKind(const ControlSpec& spec) override;
+    void configureKind(const ControlSpec& stored) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -153,7 +153,7 @@ signals:
     void mouseDown(Qt::MouseButton button, QPoint twipsPos);
 
 protected:
-    void configureKind(const ControlSpec& spec) override;
+    void configureKind(const ControlSpec& stored) override;
     void paintEvent(QPaintEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -199,7 +199,7 @@ signals:
     void mouseDown(Qt::MouseButton button, QPoint twipsPos);
 
 protected:
-    void configureKind(const ControlSpec& spec) override;
+    void configureKind(const ControlSpec& stored) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
@@ -231,7 +231,7 @@ signals:
     void mouseDown(Qt::MouseButton button, QPoint twipsPos);
 
 protected:
-    void configureKind(const ControlSpec& spec) override;
+    void configureKind(const ControlSpec& stored) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -269,7 +269,7 @@ signals:
     void mouseDown(Qt::MouseButton button, QPoint twipsPos);
 
 protected:
-    void configureKind(const ControlSpec& spec) override;
+    void configureKind(const ControlSpec& stored) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -308,7 +308,7 @@ public:
     int borderWidth() const { return borderWidth_; }
 
 protected:
-    void configureKind(const ControlSpec& spec) override;
+    void configureKind(const ControlSpec& stored) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
@@ -334,7 +334,7 @@ public:
     int borderWidth() const { return width_; }
 
 protected:
-    void configureKind(const ControlSpec& spec) override;
+    void configureKind(const ControlSpec& stored) override;
     QRect pixelGeometry() const override;
     void paintEvent(QPaintEvent* e) override;
 
@@ -367,7 +367,7 @@ signals:
     void valueChanged(bool chosen);
 
 protected:
-    void configureKind(const ControlSpec& spec) override;
+    void configureKind(const ControlSpec& stored) override;
     bool hitButton(const QPoint& pos) const override;
 
 private:
@@ -397,7 +397,7 @@ signals:
     void captionChanged(const QString& caption);
 
 protected:
-    void configureKind(const ControlSpec& spec) override;
+    void configureKind(const ControlSpec& stored) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:

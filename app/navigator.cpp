@@ -63,7 +63,7 @@ Screen* Navigator::show(const QString& name) {
     loaded_.append(screen);
     screen->runLoad();
     // A screen kept out of the task bar belongs to the first window (the menu).
-    if (!screen->spec().showInTaskbar && loaded_.size() > 1 && loaded_.first()) {
+    if (!screen->screenSpec().showInTaskbar && loaded_.size() > 1 && loaded_.first()) {
         screen->winId();
         if (QWindow* owner = loaded_.first()->windowHandle())
             screen->windowHandle()->setTransientParent(owner);

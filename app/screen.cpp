@@ -100,17 +100,17 @@ void Screen::buildMenu() {
 
 void Screen::build(const ScreenLayout& layout) {
     const FontSpec screenFont{};
-    for (const ControlSpec& spec : layout.controls) {
+    for (const ControlSpec& stored : layout.controls) {
         QWidget* parent = canvas_;
-        if (spec.container) {
-            if (Control* holder = control(QString::fromUtf8(spec.container)))
+        if (stored.container) {
+            if (Control* holder = control(QString::fromUtf8(stored.container)))
                 parent = holder->widget();
         }
-        Control* c = createControl(spec.kind, parent);
-        c->configure(spec, spec_.rightToLeft, screenFont);
-        const QString name = QString::fromUtf8(spec.name);
-        if (spec.index >= 0)
-            arrays_[name].insert(spec.index, c);
+        Control* c = createControl(stored.kind, parent);
+        c->configure(stored, spec_.rightToLeft, screenFont);
+        const QString name = QString::fromUtf8(stored.name);
+        if (stored.index >= 0)
+            arrays_[name].insert(stored.index, c);
         else
             byName_.insert(name, c);
         ordered_.append(c);

@@ -29,7 +29,7 @@ public:
 
     QString screenName() const { return objectName(); }
     Navigator* navigator() const;
-    const ScreenSpec& spec() const { return spec_; }
+    const ScreenSpec& screenSpec() const { return spec_; }
 
     // The area the controls stand on, below the menu bar.
     QWidget* canvas() const { return canvas_; }

@@ -117,7 +117,7 @@ QPair<int, int> inkColumns(const QImage& img) {
 
 QImage renderLabel(const QString& caption, bool rtl, Align align) {
     Label label;
-    ControlSpec spec{.kind = Kind::Label,
+    ControlSpec stored{.kind = Kind::Label,
                      .name = "L",
                      .at = {0, 0, 1500, 450},
                      .caption = "",
@@ -126,7 +126,7 @@ QImage renderLabel(const QString& caption, bool rtl, Align align) {
                      .back = 0xFFFFFF,
                      .align = align,
                      .opaque = true};
-    label.configure(spec, rtl, FontSpec{});
+    label.configure(stored, rtl, FontSpec{});
     label.setCaption(caption);
     return label.grab().toImage();
 }

@@ -54,7 +54,7 @@ void TestMenu::window() {
     QCOMPARE(menu->minimumSize(), menu->maximumSize());
     QVERIFY(!menu->windowTitle().isEmpty());
     QVERIFY(!menu->windowIcon().isNull());
-    QCOMPARE(menu->spec().picture, "menu_background");
+    QCOMPARE(menu->screenSpec().picture, "menu_background");
     MenuItem* about = menu->menuItem("aboutgroups");
     QVERIFY(about);
     QCOMPARE(about->property("caption").toString(), QStringLiteral("حول البرنامج"));
