@@ -809,7 +809,8 @@ Line::Line(QWidget* parent) : QWidget(parent), Control(this) {
 
 void Line::configureKind(const ControlSpec& stored) {
     // Stored as the two end points; kept as the start and the run to the end.
-    tw_ = QRect(stored.at.left, stored.at.top, stored.at.width - stored.at.left, stored.at.height - stored.at.top);
+    tw_ = QRect(stored.at.left, stored.at.top, stored.at.width - stored.at.left,
+                stored.at.height - stored.at.top);
     color_ = colorOf(stored.borderColor, color_);
     width_ = std::max(1, stored.borderWidth);
 }

@@ -25,6 +25,17 @@ bool isWindowed(const Control* c) {
            qobject_cast<const OptionButton*>(w);
 }
 
+// The client area: its natural size is the stored one, so the window opens at
+// that size and a sizable window can still be made smaller.
+class Canvas : public QWidget {
+public:
+    Canvas(QWidget* parent, QSize natural) : QWidget(parent), natural_(natural) {}
+    QSize sizeHint() const override { return natural_; }
+
+private:
+    QSize natural_;
+};
+
 } // namespace
 
 Screen::Screen(const ScreenLayout& layout, Navigator* navigator)
@@ -46,16 +57,15 @@ Screen::Screen(const ScreenLayout& layout, Navigator* navigator)
     if (menuBar_)
         box->setMenuBar(menuBar_);
 
-    canvas_ = new QWidget(this);
+    const QSize client = twips::toPx(QSize(spec_.width, spec_.height));
+    canvas_ = new Canvas(this, client);
     canvas_->setObjectName(QStringLiteral("%1.canvas").arg(objectName()));
     canvas_->setMouseTracking(true);
     canvas_->installEventFilter(this);
     box->addWidget(canvas_);
 
-    const QSize client = twips::toPx(QSize(spec_.width, spec_.height));
     if (spec_.border == WindowBorder::Sizable) {
-        const int menuHeight = menuBar_ ? menuBar_->sizeHint().height() : 0;
-        resize(client.width(), client.height() + menuHeight);
+        resize(sizeHint());
     } else {
         canvas_->setFixedSize(client);
         box->setSizeConstraint(QLayout::SetFixedSize);
@@ -165,7 +175,8 @@ void Screen::placeOnDisplay() {
     QScreen* display = QGuiApplication::primaryScreen();
     if (!display)
         return;
-    adjustSize();
+    if (!isVisible())
+        resize(sizeHint()); // not adjustSize(): it caps a window at 2/3 of the display
     const QRect area = display->availableGeometry();
     move(area.center() - QPoint(width() / 2, height() / 2));
 }

@@ -1,8 +1,10 @@
 #include "app/sysinfo.h"
 
 #include <QFileInfo>
+
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>

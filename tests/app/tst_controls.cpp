@@ -48,6 +48,16 @@ const ScreenLayout& sampleLayout() {
              .tabIndex = 1},
             // Stored after the box and over it: the box must still be on top.
             {.kind = Kind::Label, .name = "lblOver", .at = {300, 900, 450, 450}, .caption = "x"},
+            {.kind = Kind::Label,
+             .name = "lblDart",
+             .at = {300, 1500, 450, 300},
+             .caption = "5",
+             .pointer = "pointer_dart"},
+            {.kind = Kind::Label,
+             .name = "lblLost",
+             .at = {900, 1500, 450, 300},
+             .caption = "6",
+             .pointer = "no_such_icon"},
             {.kind = Kind::Button,
              .name = "Command1",
              .at = {3000, 900, 1200, 450},
@@ -118,14 +128,14 @@ QPair<int, int> inkColumns(const QImage& img) {
 QImage renderLabel(const QString& caption, bool rtl, Align align) {
     Label label;
     ControlSpec stored{.kind = Kind::Label,
-                     .name = "L",
-                     .at = {0, 0, 1500, 450},
-                     .caption = "",
-                     .font = FontSpec{"Arial", 15.75, true},
-                     .fore = 0x000000,
-                     .back = 0xFFFFFF,
-                     .align = align,
-                     .opaque = true};
+                       .name = "L",
+                       .at = {0, 0, 1500, 450},
+                       .caption = "",
+                       .font = FontSpec{"Arial", 15.75, true},
+                       .fore = 0x000000,
+                       .back = 0xFFFFFF,
+                       .align = align,
+                       .opaque = true};
     label.configure(stored, rtl, FontSpec{});
     label.setCaption(caption);
     return label.grab().toImage();
@@ -157,6 +167,7 @@ private slots:
     void absoluteAlignment_data();
     void absoluteAlignment();
 
+    void customPointerFallsBackToTheArrow();
     void accessibleNameIsCaptionElseTooltip();
     void clickAndDoubleClickSignals();
     void optionButtonIsChosenWhereverClicked();
@@ -377,6 +388,15 @@ void TestControls::absoluteAlignment() {
     else
         QVERIFY2(first <= 5 && last < img.width() - 10,
                  qPrintable(QString("ink %1..%2").arg(first).arg(last)));
+}
+
+void TestControls::customPointerFallsBackToTheArrow() {
+    SampleScreen s;
+    const QCursor dart = s.get<Label>("lblDart")->cursor();
+    QCOMPARE(dart.shape(), Qt::BitmapCursor);
+    QVERIFY(!dart.pixmap().isNull());
+    QCOMPARE(dart.hotSpot(), QPoint(1, 1));
+    QCOMPARE(s.get<Label>("lblLost")->cursor().shape(), Qt::ArrowCursor);
 }
 
 void TestControls::accessibleNameIsCaptionElseTooltip() {

@@ -99,6 +99,10 @@ void TestNavigation::openingTwiceIsOneWindowWithItsStateKept() {
     Screen* first = nav->show("frmLessonA");
     QVERIFY(first);
     QCOMPARE(g_loads, 1);
+    // A lesson opens at its stored client size, centred on the display.
+    QCOMPARE(first->canvas()->size(), QSize(792, 566));
+    const QRect display = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(qAbs(first->geometry().center().x() - display.center().x()) <= 2);
     QVERIFY(first->get<Label>("Label9")->isVisible());
     QTest::mouseClick(first->get<Label>("Label2"), Qt::LeftButton);
     QCOMPARE(first->get<Label>("Label2")->caption(), QStringLiteral("45084"));
