@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <any>
 #include <functional>
 #include <map>
 
@@ -47,6 +48,10 @@ public:
     // A screen closed by its window's close box, or destroyed, leaves the list.
     void forget(Screen* screen);
 
+    // The fields a screen keeps outside its controls, by screen name: they live
+    // as long as the navigator, across unloading and showing the screen again.
+    std::any& fieldsOf(const QString& screenName) { return fields_[screenName]; }
+
 signals:
     void screenLoaded(const QString& name);
     void screenUnloaded(const QString& name);
@@ -55,6 +60,7 @@ private:
     std::map<QString, Factory> factories_;
     QList<QPointer<Screen>> loaded_;
     std::function<void()> quit_;
+    std::map<QString, std::any> fields_;
 };
 
 } // namespace sd

@@ -78,6 +78,10 @@ Navigator* Screen::navigator() const {
     return navigator_.data();
 }
 
+std::any& Screen::fieldsSlot() {
+    return navigator_ ? navigator_->fieldsOf(objectName()) : ownFields_;
+}
+
 Screen::~Screen() {
     if (navigator_)
         navigator_->forget(this);

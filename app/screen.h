@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <any>
 #include <type_traits>
 
 class QMenuBar;
@@ -44,6 +45,16 @@ public:
     // Every control, in stored order.
     const QList<Control*>& controls() const { return ordered_; }
     class MenuItem* menuItem(const QString& name) const;
+
+    // Values the screen keeps in its own fields rather than in controls. Unlike
+    // the controls, they keep their values when the screen is unloaded and shown
+    // again, for as long as the program runs.
+    template <class T> T& fields() {
+        std::any& slot = fieldsSlot();
+        if (!std::any_cast<T>(&slot))
+            slot.emplace<T>();
+        return *std::any_cast<T>(&slot);
+    }
 
     // Runs the load handler; the navigator calls it once after creating the screen.
     void runLoad();
@@ -90,6 +101,7 @@ private:
     void applyWindowFlags();
     void paintCanvas(QPainter& p);
     void pressButton(const char* name);
+    std::any& fieldsSlot();
 
     ScreenSpec spec_;
     QPointer<Navigator> navigator_;
@@ -100,6 +112,7 @@ private:
     QList<Control*> ordered_;
     QHash<QString, class MenuItem*> menuItems_;
     QPixmap background_;
+    std::any ownFields_; // used when no navigator keeps them
     bool loaded_ = false;
 };
 

@@ -35,6 +35,10 @@ const ScreenLayout& lessonLayout(const char* name) {
 
 int g_loads = 0;
 
+struct LessonFields {
+    int timesLoaded = 0;
+};
+
 class Lesson : public Screen {
 public:
     Lesson(Navigator* nav, const char* name) : Screen(lessonLayout(name), nav) {
@@ -45,6 +49,7 @@ public:
 protected:
     void Form_Load() override {
         ++g_loads;
+        ++fields<LessonFields>().timesLoaded;
         get<Label>("Label9")->setVisible(true);
     }
 };
@@ -135,6 +140,10 @@ void TestNavigation::unloadingThenReopeningStartsFromTheStoredLayout() {
     QVERIFY(again);
     QCOMPARE(g_loads, 2);
     QCOMPARE(again->get<Label>("Label2")->caption(), QStringLiteral("44552"));
+    // What the screen keeps in its own fields outlives the unloading; another
+    // screen's fields are its own.
+    QCOMPARE(again->fields<LessonFields>().timesLoaded, 2);
+    QCOMPARE(nav->show("frmLessonB")->fields<LessonFields>().timesLoaded, 1);
 }
 
 void TestNavigation::exitClosesEveryScreenLastLoadedFirstAndEnds() {
