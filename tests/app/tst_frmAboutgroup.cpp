@@ -8,6 +8,7 @@
 
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QtTest>
 
 using namespace sd;
@@ -111,6 +112,9 @@ void TestAbout::loadSetsTitleAndVersion() {
     QVERIFY(!about->get<Label>("lblDescription")->caption().isEmpty());
     QCOMPARE(about->canvas()->size(), QSize(382, 237));
     QVERIFY(about->windowFlags() & Qt::Dialog);
+    // Kept out of the task bar: it belongs to the menu's window.
+    QVERIFY(about->windowHandle());
+    QCOMPARE(about->windowHandle()->transientParent(), nav->find("frmgroub0")->windowHandle());
     QVERIFY(!(about->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 }
 
