@@ -32,7 +32,7 @@ const ScreenLayout& frmgroub0Layout() {
                                                 .backColor = 0x0000C0,
                                                 .picture = "menu_background",
                                                 .icon = "red_pen",
-                                                .menu = {{.name = "aboutgroups", .caption = "حول البرنامج"}}},
+                                                .menu = {{.name = "aboutgroups", .caption = "حول البرنامج", .shortcut = "F1"}}},
                                      .controls = {
                                          {.kind = Kind::Image,
                                           .name = "Image1",

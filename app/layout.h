@@ -87,6 +87,7 @@ struct ControlSpec {
 struct MenuSpec {
     const char* name = "";
     const char* caption = "";
+    const char* shortcut = nullptr; // a key that triggers it from anywhere on the screen, e.g. "F1"
 };
 
 struct ScreenSpec {

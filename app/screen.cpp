@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -107,6 +108,11 @@ void Screen::buildMenu() {
         auto* item = new MenuItem(this);
         item->setObjectName(QString::fromUtf8(m.name));
         item->setText(QString::fromUtf8(m.caption));
+        if (m.shortcut) {
+            item->setShortcut(QKeySequence(QString::fromLatin1(m.shortcut)));
+            item->setShortcutContext(Qt::WindowShortcut);
+            addAction(item); // the shortcut works while the screen is the active window
+        }
         menuBar_->addAction(item);
         menuItems_.insert(item->objectName(), item);
     }

@@ -5,6 +5,7 @@
 #include "app/navigator.h"
 #include "app/screens.h"
 #include "app/version.h"
+#include "support/screentest.h"
 
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -47,48 +48,27 @@ private:
 const QString kPathId = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH");
 const QString kFolderId = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location|MSINFO");
 
-// Presses OK on every message box that opens and remembers what it said.
-struct MessageWatcher {
-    QStringList texts;
-    QStringList titles;
-    QTimer timer;
-    explicit MessageWatcher(QObject* context) {
-        timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, context, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts.append(box->text());
-                titles.append(box->windowTitle());
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        timer.start();
-    }
-};
-
 } // namespace
 
 class TestAbout : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Navigator> nav;
+    std::unique_ptr<sdtest::Program> program;
+    Navigator* nav = nullptr;
     FakeWorld world;
     Screen* about = nullptr;
 
 private slots:
-    void initTestCase() { installFonts(); }
     void init() {
         world = FakeWorld{};
-        nav = std::make_unique<Navigator>();
-        nav->setQuitHandler([] {});
-        registerScreens(*nav, {.makeSysInfoPort = [this] { return std::make_unique<FakePort>(&world); }});
+        program = std::make_unique<sdtest::Program>(
+            Services{.makeSysInfoPort = [this] { return std::make_unique<FakePort>(&world); }});
+        nav = program->nav.get();
         nav->show("frmgroub0");
         about = nav->show("frmAboutgroup");
         QVERIFY(about);
     }
-    void cleanup() {
-        nav.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { program.reset(); }
 
     void loadSetsTitleAndVersion();
     void layout_data();
@@ -217,7 +197,7 @@ void TestAbout::systemInformation() {
     world.files = files;
     world.launchWorks = launchWorks;
 
-    MessageWatcher watcher(this);
+    sdtest::MessageWatcher watcher(this);
     QTest::mouseClick(about->get<CommandButton>("cmdSysInfo"), Qt::LeftButton);
 
     QCOMPARE(world.started, started.isEmpty() ? QStringList{} : QStringList{started});

@@ -4,6 +4,7 @@
 #include "app/frmgroub0.h"
 #include "app/navigator.h"
 #include "app/screens.h"
+#include "support/screentest.h"
 
 #include <QMenuBar>
 #include <QtTest>
@@ -13,24 +14,18 @@ using namespace sd;
 class TestMenu : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Navigator> nav;
+    std::unique_ptr<sdtest::Program> program;
+    Navigator* nav = nullptr;
     Screen* menu = nullptr;
-    int quits = 0;
 
 private slots:
-    void initTestCase() { installFonts(); }
     void init() {
-        quits = 0;
-        nav = std::make_unique<Navigator>();
-        nav->setQuitHandler([this] { ++quits; });
-        registerScreens(*nav, {.makeSysInfoPort = [] { return std::unique_ptr<SysInfoPort>(); }});
+        program = std::make_unique<sdtest::Program>();
+        nav = program->nav.get();
         menu = nav->show("frmgroub0");
         QVERIFY(menu);
     }
-    void cleanup() {
-        nav.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { program.reset(); }
 
     void window();
     void buttons_data();
@@ -41,6 +36,7 @@ private slots:
     void aLessonNotInThisBuildOpensNothing_data();
     void aLessonNotInThisBuildOpensNothing();
     void menuItemOpensTheAboutBoxOnce();
+    void f1OpensTheAboutBox();
     void exitButtonEndsTheProgram();
 };
 
@@ -198,10 +194,16 @@ void TestMenu::menuItemOpensTheAboutBoxOnce() {
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
+void TestMenu::f1OpensTheAboutBox() {
+    QVERIFY(QTest::qWaitForWindowActive(menu));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : menu, Qt::Key_F1);
+    QVERIFY(nav->find("frmAboutgroup"));
+}
+
 void TestMenu::exitButtonEndsTheProgram() {
     menu->menuItem("aboutgroups")->trigger();
     QTest::mouseClick(menu->get<CommandButton>("Command12"), Qt::LeftButton);
-    QCOMPARE(quits, 1);
+    QCOMPARE(program->quits, 1);
     QVERIFY(nav->loaded().isEmpty());
 }
 

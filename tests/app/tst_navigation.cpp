@@ -4,6 +4,7 @@
 #include "app/navigator.h"
 #include "app/screen.h"
 #include "app/screens.h"
+#include "support/screentest.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -54,11 +55,6 @@ protected:
     }
 };
 
-void flushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 QStringList visibleTopLevels() {
     QStringList names;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -73,24 +69,19 @@ QStringList visibleTopLevels() {
 class TestNavigation : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Navigator> nav;
-    int quits = 0;
+    std::unique_ptr<sdtest::Program> program;
+    Navigator* nav = nullptr;
 
 private slots:
     void init() {
-        flushDeletes();
+        sdtest::flushDeletes();
         g_loads = 0;
-        quits = 0;
-        nav = std::make_unique<Navigator>();
-        nav->setQuitHandler([this] { ++quits; });
-        registerScreens(*nav, {.makeSysInfoPort = [] { return std::unique_ptr<SysInfoPort>(); }});
+        program = std::make_unique<sdtest::Program>();
+        nav = program->nav.get();
         for (const char* name : {"frmLessonA", "frmLessonB"})
             nav->registerScreen(name, [name](Navigator& n) { return new Lesson(&n, name); });
     }
-    void cleanup() {
-        nav.reset();
-        flushDeletes();
-    }
+    void cleanup() { program.reset(); }
 
     void openingTwiceIsOneWindowWithItsStateKept();
     void unloadingThenReopeningStartsFromTheStoredLayout();
@@ -125,13 +116,13 @@ void TestNavigation::unloadingThenReopeningStartsFromTheStoredLayout() {
     Screen* lesson = nav->show("frmLessonA");
     QPointer<Screen> watch(lesson);
     QTest::mouseClick(lesson->get<Label>("Label2"), Qt::LeftButton);
-    QSignalSpy unloaded(nav.get(), &Navigator::screenUnloaded);
+    QSignalSpy unloaded(nav, &Navigator::screenUnloaded);
 
     QTest::mouseClick(lesson->get<CommandButton>("Command12"), Qt::LeftButton);
     QCOMPARE(unloaded.count(), 1);
     QVERIFY(nav->find("frmLessonA") == nullptr);
     QVERIFY(!lesson->isVisible());
-    flushDeletes();
+    sdtest::flushDeletes();
     QVERIFY2(watch.isNull(), "an unloaded screen's window and controls are destroyed");
     // The menu is left, in front again.
     QCOMPARE(visibleTopLevels(), QStringList{"frmgroub0"});
@@ -152,7 +143,7 @@ void TestNavigation::exitClosesEveryScreenLastLoadedFirstAndEnds() {
     nav->show("frmAboutgroup");
     nav->show("frmLessonA");
     nav->show("frmLessonB"); // raised, not loaded again
-    QSignalSpy unloaded(nav.get(), &Navigator::screenUnloaded);
+    QSignalSpy unloaded(nav, &Navigator::screenUnloaded);
 
     QTest::mouseClick(nav->find("frmgroub0")->get<CommandButton>("Command12"), Qt::LeftButton);
 
@@ -160,9 +151,9 @@ void TestNavigation::exitClosesEveryScreenLastLoadedFirstAndEnds() {
     for (const QList<QVariant>& args : unloaded)
         order.append(args.at(0).toString());
     QCOMPARE(order, (QStringList{"frmLessonA", "frmAboutgroup", "frmLessonB", "frmgroub0"}));
-    QCOMPARE(quits, 1);
+    QCOMPARE(program->quits, 1);
     QVERIFY(nav->loaded().isEmpty());
-    flushDeletes();
+    sdtest::flushDeletes();
     QVERIFY(visibleTopLevels().isEmpty());
 }
 
@@ -176,10 +167,10 @@ void TestNavigation::closingTheMenuLeavesLessonsOpen() {
     Screen* menu = nav->show("frmgroub0");
     nav->show("frmLessonA");
     QVERIFY(menu->close()); // the window's close box
-    QCOMPARE(quits, 0);
+    QCOMPARE(program->quits, 0);
     QCOMPARE(nav->loaded().size(), 1);
     QCOMPARE(nav->loaded().first()->screenName(), QStringLiteral("frmLessonA"));
-    flushDeletes();
+    sdtest::flushDeletes();
     QCOMPARE(visibleTopLevels(), QStringList{"frmLessonA"});
     // Opening the menu again is a fresh menu, after the lesson.
     nav->show("frmgroub0");

@@ -1,0 +1,69 @@
+#pragma once
+// Helpers every screen test needs: a navigator with the program's screens and
+// no real outside world, flushing unloaded screens, and answering message boxes.
+
+#include "app/navigator.h"
+#include "app/screens.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+namespace sdtest {
+
+// Unloaded screens are destroyed when control returns to the event loop.
+inline void flushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// The program's screens, with a quit handler that only counts and, unless the
+// test gives one, no system-information port at all.
+struct Program {
+    std::unique_ptr<sd::Navigator> nav = std::make_unique<sd::Navigator>();
+    int quits = 0;
+
+    explicit Program(sd::Services services = {
+                         .makeSysInfoPort = [] { return std::unique_ptr<sd::SysInfoPort>(); }}) {
+        sd::installFonts();
+        nav->setQuitHandler([this] { ++quits; });
+        sd::registerScreens(*nav, services);
+    }
+    ~Program() {
+        nav.reset();
+        flushDeletes();
+    }
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+};
+
+// Presses OK on every message box that opens while it lives, and remembers what
+// each one said.
+class MessageWatcher {
+public:
+    QStringList texts;
+    QStringList titles;
+
+    explicit MessageWatcher(QObject* context) {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, context, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                texts.append(box->text());
+                titles.append(box->windowTitle());
+                if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                    ok->click();
+                else
+                    box->reject();
+            }
+        });
+        timer_.start();
+    }
+
+private:
+    QTimer timer_;
+};
+
+} // namespace sdtest
