@@ -37,8 +37,10 @@ void install() {
                                          "Times New Roman"};
     for (const char* name : kNames)
         QFont::insertSubstitutions(name, familiesFor(name));
-    // Menus, message boxes and tooltips use the application font.
-    QFont base = make("Arial", 10, false);
+    // Menus, message boxes and tooltips use the application font, in points so
+    // that it follows the system's own text size.
+    QFont base;
+    base.setFamilies(familiesFor("Arial"));
     base.setPointSizeF(10);
     QApplication::setFont(base);
 }
