@@ -4,6 +4,9 @@
 #include "app/frmAboutgroup.h"
 #include "app/frmgroub0.h"
 #include "app/navigator.h"
+#include "lessons/expressing/frmgrop3.h"
+#include "lessons/listing/frmGroups.h"
+#include "lessons/membership/frmgroub4.h"
 
 namespace sd {
 
@@ -12,6 +15,9 @@ void registerScreens(Navigator& navigator, const Services& services) {
     navigator.registerScreen("frmAboutgroup", [services](Navigator& nav) {
         return new frmAboutgroup(&nav, services.makeSysInfoPort ? services.makeSysInfoPort() : nullptr);
     });
+    navigator.registerScreen("frmgrop3", [](Navigator& nav) { return new frmgrop3(&nav); });
+    navigator.registerScreen("frmgroub4", [](Navigator& nav) { return new frmgroub4(&nav); });
+    navigator.registerScreen("frmGroups", [](Navigator& nav) { return new frmGroups(&nav); });
 }
 
 void installFonts() {

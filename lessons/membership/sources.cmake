@@ -1,0 +1,6 @@
+# Sources of the lesson in this folder, added to the program's library.
+target_sources(setsdrill_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/frmgroub4.h
+  ${CMAKE_CURRENT_LIST_DIR}/frmgroub4.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmgroub4_layout.cpp
+)

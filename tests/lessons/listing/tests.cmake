@@ -1,0 +1,1 @@
+# Tests of the lesson in lessons/listing (paths are relative to tests/).
