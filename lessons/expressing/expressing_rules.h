@@ -1,0 +1,122 @@
+#pragma once
+// The rules of the expressing-sets drill, free of widgets: how each problem's
+// numbers step, which set each problem describes, how one written element is
+// judged, and how the percentage score is reached.
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace sd::expressing {
+
+// The eight problems, one per row, numbered as the pupil sees them (1 to 8).
+enum class Problem {
+    DigitsOfNumber = 1,
+    FromTo,
+    StrictlyBetween,
+    WholeLessThan,
+    OddBetween,
+    EvenBetween,
+    PrimesBetween,
+    DivisorsOf
+};
+
+inline constexpr int kProblemCount = 8;
+
+Problem problemOfRow(int k); // k = 1 .. 8
+int rowOf(Problem p);
+// How many numbers the description holds: 1 or 2.
+int numberCount(Problem p);
+
+// A problem's numbers: a (the only one of a one-number problem) and b.
+struct Numbers {
+    int a = 0;
+    int b = 0;
+    friend bool operator==(const Numbers&, const Numbers&) = default;
+};
+
+// The numbers a problem starts with.
+Numbers designNumbers(Problem p);
+
+// The numbers after one step of the problem (both numbers step together).
+Numbers step(Problem p, Numbers x);
+
+// ---- Correct sets ----
+
+// How many element slots the problem's answer row has.
+int slotCount(Problem p);
+
+struct CorrectSet {
+    // Texts written into the element slots, from the first slot onwards. In the
+    // digits problem an emptied duplicate is "" and all five slots are given; the
+    // counting problems fill every slot, beyond count too (those slots stay hidden).
+    QStringList texts;
+    // Number of slots shown; for the digits problem, all five.
+    int count = 0;
+};
+
+CorrectSet correctSet(Problem p, Numbers x);
+
+// The elements of the correct set in the order they are shown, without gaps.
+QStringList correctElements(Problem p, Numbers x);
+
+// ---- Judging one entry box ----
+
+enum class Verdict {
+    Empty, // nothing written (blanks only)
+    Correct,
+    Wrong,      // marked red, with the "wrong" message
+    NotANumber, // counting rows 5 to 8: marked red, no message
+};
+
+// text is the box's text as written; blanks at either end do not count.
+Verdict judge(Problem p, Numbers x, const QString& text);
+
+// A decimal number with an optional sign and at most one point: "7", "07", "7.",
+// ".5", "-2". Anything else (letters, other digit shapes, a lone point) is not.
+std::optional<double> readNumber(const QString& text);
+
+// The nearest whole number, halves to the even neighbour (.5 -> 0, 2.5 -> 2).
+long long nearestWhole(double v);
+
+// ---- Score ----
+
+// The box colours the score reads.
+enum class Mark { Black, Red, Green, Other };
+
+struct BoxMark {
+    int row = 1; // problem 1 .. 8
+    QString text;
+    Mark mark = Mark::Black;
+};
+
+struct Tally {
+    int score = 0;                             // never below 0
+    int wrong = 0;                             // non-empty red boxes
+    int correct = 0;                           // non-empty black boxes
+    std::array<int, kProblemCount> repeated{}; // 1 for a problem with a green box
+};
+
+Tally tallyBoxes(const std::vector<BoxMark>& boxes);
+
+// score * 100 / elements, to the nearest whole number (halves to even); no value
+// while the panel shows no element.
+std::optional<int> percentage(int score, int elements);
+
+// ---- The entry grid ----
+
+inline constexpr int kBoxCount = 60;
+int firstBoxOfRow(int k);
+int boxCountOfRow(int k);
+int rowOfBox(int box); // 1 .. 8
+// Separators beside a box (an index of the separator array).
+int separatorRightOf(int box);
+int separatorLeftOf(int box);
+
+// The separator's next caption when clicked.
+QString nextSeparator(const QString& caption);
+
+} // namespace sd::expressing
