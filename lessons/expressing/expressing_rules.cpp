@@ -232,13 +232,10 @@ std::optional<double> readNumber(const QString& text) {
     }
     if (digits == 0)
         return std::nullopt;
+    // The shape is checked above; the C-locale conversion reads "7." and ".5" too.
     bool ok = false;
     const double v = t.toDouble(&ok);
-    if (!ok) {
-        // "7." and ".5" read in every locale; QString::toDouble is strict about neither.
-        return std::nullopt;
-    }
-    return v;
+    return ok ? std::optional<double>(v) : std::nullopt;
 }
 
 long long nearestWhole(double v) {

@@ -1,1 +1,2 @@
 # Tests of the lesson in lessons/expressing (paths are relative to tests/).
+setsdrill_test(tst_expressing_rules lessons/expressing/tst_expressing_rules.cpp)
