@@ -15,7 +15,8 @@ constexpr QRgb kDarkGrey = 0x404040;
 
 constexpr FontSpec kDescriptionFont{"Arial", 11.25, true};
 constexpr FontSpec kHeaderFont{"Arial", 12, true};
-constexpr FontSpec kNumberFont{"Traditional Arabic", 15.75, true};
+constexpr FontSpec kNumberFont{"Traditional Arabic", 14.25, true};
+constexpr FontSpec kAnswerFont{"Traditional Arabic", 15.75, true};
 constexpr FontSpec kButtonFont{"Arial", 12, true};
 constexpr FontSpec kSmallBoxFont{"Arial", 21.75, true};
 constexpr FontSpec kFirstBoxFont{"Arial", 20.25, true};
@@ -76,7 +77,9 @@ ControlSpec button(const char* name, Tw at, const char* caption, QRgb back, cons
 
 // A number of a description; its left is fitted over the description's blanks at load.
 ControlSpec number(const char* name, int index, int row, const char* caption, Align align,
-                   const char* tooltip, int width = 540) {
+                   const char* tooltip, int width = 0) {
+    if (width == 0)
+        width = align == Align::Center ? 480 : 390;
     return {.kind = Kind::Label,
             .name = name,
             .index = index,
@@ -111,12 +114,10 @@ void addRightPanel(std::vector<ControlSpec>& c) {
                            "اضغط هنا لتغير المسألة", 70 + k, FontSpec{"Arial", 9.75, true}));
         c.push_back(
             label("Label1", k - 1, {8640, top, 2730, 420}, kDescriptions[k - 1], kDescriptionFont, kWhite));
-        c.push_back(label("Label5", k, {8430, top, 210, 420}, "=", kDescriptionFont, kWhite, Align::Center));
-        c.back().tooltip = "اضغط على الرقم لتغيره";
     }
     const char* const changeTip = "اضغط لتغير الأرقام";
     const char* const digitTip = "اضغط على الرقم لتغيره";
-    c.push_back(number("Label2", -1, 1, "44552", Align::Start, "اضغط على الرقم لتغيره وتغير المسألة", 900));
+    c.push_back(number("Label2", -1, 1, "44552", Align::Start, "اضغط على الرقم لتغيره وتغير المسألة", 780));
     c.push_back(number("Label3", -1, 2, "1", Align::Center, changeTip));
     c.push_back(number("Label4", -1, 2, "7", Align::Start, changeTip));
     c.push_back(number("Label5", 0, 3, "3", Align::Center, digitTip));
@@ -129,6 +130,12 @@ void addRightPanel(std::vector<ControlSpec>& c) {
     c.push_back(number("Label12", -1, 7, "10", Align::Center, nullptr));
     c.push_back(number("Label13", -1, 7, "20", Align::Start, nullptr));
     c.push_back(number("Label14", -1, 8, "20", Align::Start, nullptr));
+    // The "=" signs stand in front of the numbers beside them.
+    for (int k = 1; k <= kProblemCount; ++k) {
+        c.push_back(label("Label5", k, {8430, kRowTop[k - 1], 210, 420}, "=", kDescriptionFont, kWhite,
+                          Align::Center));
+        c.back().tooltip = digitTip;
+    }
 }
 
 void addEntryGrid(std::vector<ControlSpec>& c) {
@@ -209,7 +216,7 @@ void addAnswerRow(std::vector<ControlSpec>& c, const char* name, int row, int sl
                            .index = index,
                            .at = {left, top, 0, 0},
                            .caption = caption,
-                           .font = kNumberFont,
+                           .font = kAnswerFont,
                            .fore = kYellow,
                            .autoSize = true,
                            .visible = false};

@@ -1,0 +1,925 @@
+// The expressing-sets screen as a pupil meets it, driven through its controls:
+// the rows and their numbers, stepping a problem, writing a set with live braces
+// and commas, the palette, checking a row, the solution and its percentage.
+
+#include "app/controls.h"
+#include "app/navigator.h"
+#include "lessons/expressing/frmgrop3.h"
+#include "support/screentest.h"
+
+#include <QtTest>
+
+using namespace sd;
+
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kBlue(0, 0, 0xFF);
+const QColor kRed(0xFF, 0, 0);
+const QColor kGreen(0, 0xFF, 0);
+const QString kComma = QStringLiteral("،");
+
+const QStringList kChange{"Cmd1", "cmd2", "Cmd3", "Cmd4", "Cmd5", "Cmd6", "Cmd7", "Cmd8"};
+const QStringList kCheck{"Command1", "Command3", "Command4", "Command5",
+                         "Command6", "Command7", "Command8", "Command9"};
+const QStringList kAnswer{"Label15", "Label16", "Label17", "Label18",
+                          "Label19", "Label20", "Label21", "Label22"};
+const QList<int> kAnswerLabels{11, 15, 15, 15, 13, 13, 9, 13};
+const QList<int> kFirstBox{0, 8, 16, 24, 32, 39, 46, 53, 60};
+const QList<int> kRowTops{1680, 2460, 3240, 4020, 4800, 5520, 6240, 6840};
+
+} // namespace
+
+class TestFrmgrop3 : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<sdtest::Program> program;
+    Navigator* nav = nullptr;
+    Screen* s = nullptr;
+
+    Label* label(const QString& name, int index = -1) const { return s->get<Label>(name, index); }
+    TextBox* box(int i) const { return s->get<TextBox>("Text1", i); }
+    CommandButton* button(const QString& name) const { return s->get<CommandButton>(name); }
+    QString caption(const QString& name, int index = -1) const { return label(name, index)->caption(); }
+    static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+    void clickLabel(const QString& name, int index = -1, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            click(label(name, index));
+    }
+    void check(int row) { click(button(kCheck[row - 1])); }
+    void fill(const QList<std::pair<int, QString>>& entries) {
+        for (const auto& [i, text] : entries)
+            box(i)->setText(text);
+    }
+    QList<int> borderedBoxes() const {
+        QList<int> out;
+        for (int i = 0; i < 60; ++i)
+            if (box(i)->borderStyle() == 1)
+                out.append(i);
+        return out;
+    }
+    Label* answer(int row, int index) const { return label(kAnswer[row - 1], index); }
+    QString percent() const { return caption("Label29", 11); }
+
+private slots:
+    void init() {
+        program = std::make_unique<sdtest::Program>();
+        nav = program->nav.get();
+        s = nav->show("frmgrop3");
+        QVERIFY(s);
+    }
+    void cleanup() { program.reset(); }
+
+    void window();
+    void controls_data();
+    void controls();
+    void descriptions_data();
+    void descriptions();
+    void palette();
+    void rowsStandOnTheirChangeButtons();
+    void loadState();
+    void entryBoxes();
+
+    void clickingANumberStepsBoth_data();
+    void clickingANumberStepsBoth();
+    void equalsSignsChangeNothing();
+    void stepHidesTheAnswerAndEnablesTheCheck();
+    void changeButtonEmptiesTheRowAndKeepsTheBorder();
+    void newAndClearStepEveryProblem_data();
+    void newAndClearStepEveryProblem();
+
+    void selectingABox();
+    void separatorsFollowTheWriting();
+    void separatorClicksCycle();
+    void typingKeepsTheBoxsOwnEditing();
+    void tabWalksTheBoxesInOrder();
+    void paletteWritesAndMovesOn_data();
+    void paletteWritesAndMovesOn();
+    void paletteWritesEveryBorderedBox();
+    void paletteWithNoBorderedBoxDoesNothing();
+
+    void digitsRowJudging();
+    void digitsRowRepeatsAndWrong();
+    void digitsRowPacksAndStepRestoresCommas();
+    void closingBraceTouchesTheLastElement();
+    void emptySetsKeepAGap_data();
+    void emptySetsKeepAGap();
+    void answersAfterSteps();
+    void judgingOnScreen_data();
+    void judgingOnScreen();
+    void emptySelectedBoxAfterCheck();
+    void clickingIntoAJudgedRowWipesItsMarks();
+
+    void solution_data();
+    void solution();
+    void solutionWorksOncePerSetOfProblems();
+    void percentageOnlyFollowsTheElementTally();
+
+    void exitReturnsToTheMenuAndReopensFresh();
+    void pictureDoubleClickTogglesTheCredit();
+};
+
+// ---------------------------------------------------------------- the screen as stored
+
+void TestFrmgrop3::window() {
+    QCOMPARE(s->objectName(), QStringLiteral("frmgrop3"));
+    QCOMPARE(s->canvas()->size(), QSize(792, 566));
+    QCOMPARE(s->layoutDirection(), Qt::RightToLeft);
+    QVERIFY(!s->windowTitle().isEmpty());
+    QVERIFY(!s->windowIcon().isNull());
+    QVERIFY(s->screenSpec().picture);
+}
+
+void TestFrmgrop3::controls_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("header") << "Label26"
+                            << "عبر عن المجموعات الآتية بطريقة السرد" << QPoint(-1, -1) << "" << true;
+    QTest::newRow("answer header") << "Label27"
+                                   << "الاجابة الصحيحة " << QPoint(-1, -1) << "" << true;
+    QTest::newRow("new") << "Command14"
+                         << "جديد" << QPoint(11280, 600) << "اضغط  على رقم كل مسألة لتغيرها" << true;
+    QTest::newRow("solution") << "Command11"
+                              << "الحل" << QPoint(3180, 540) << "اضغط  أمام كل مسألة لترى حلها" << true;
+    QTest::newRow("clear") << "Command10"
+                           << "مسح" << QPoint(240, 540) << "" << true;
+    QTest::newRow("exit") << "Command12"
+                          << "خروج" << QPoint(720, 7560) << "" << true;
+    QTest::newRow("score button, never shown") << "Command2"
+                                               << "النسبة" << QPoint(-1, -1) << "" << false;
+    QTest::newRow("wrong message") << "Label24"
+                                   << "الرقم في المربع الاحمر خطأ" << QPoint(-1, -1) << "" << false;
+    QTest::newRow("repeat message") << "Label25"
+                                    << "الرقم في المربع الأخضر مكرر" << QPoint(-1, -1) << "" << false;
+    for (int k = 1; k <= 8; ++k) {
+        QTest::addRow("change %d", k) << kChange[k - 1] << QString::number(k)
+                                      << QPoint(11400, kRowTops[k - 1]) << "اضغط هنا لتغير المسألة" << true;
+        QTest::addRow("check %d", k) << kCheck[k - 1] << QString::number(k) << QPoint(3180, kRowTops[k - 1])
+                                     << "اضغط هنا لترى الحل" << true;
+    }
+}
+
+void TestFrmgrop3::controls() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QPoint, at);
+    QFETCH(QString, tooltip);
+    QFETCH(bool, visible);
+    QWidget* w = s->findChild<QWidget*>(name);
+    QVERIFY(w);
+    QCOMPARE(w->property("caption").toString(), caption);
+    if (at.x() >= 0)
+        QCOMPARE(w->property("twips").toRect().topLeft(), at);
+    if (!tooltip.isEmpty())
+        QCOMPARE(w->toolTip(), tooltip);
+    QCOMPARE(!w->isHidden(), visible);
+}
+
+void TestFrmgrop3::descriptions_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QStringList>("numbers"); // object names
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("tooltip");
+    QTest::newRow("1") << 1 << "مجموعة أرقام العدد" << QStringList{"Label2"} << QStringList{"44552"}
+                       << "اضغط على الرقم لتغيره وتغير المسألة";
+    QTest::newRow("2") << 2 << "مجموعة الأعداد من     إلي    " << QStringList{"Label3", "Label4"}
+                       << QStringList{"1", "7"} << "اضغط لتغير الأرقام";
+    QTest::newRow("3") << 3 << "مجموعة الأعداد بين     و   " << QStringList{"Label5(0)", "Label6"}
+                       << QStringList{"3", "9"} << "اضغط على الرقم لتغيره";
+    QTest::newRow("4") << 4 << "الأعداد الكلية الأقل من" << QStringList{"Label7"} << QStringList{"7"} << "";
+    QTest::newRow("5") << 5 << "الأعداد الفردية بين    و    " << QStringList{"Label8", "Label9"}
+                       << QStringList{"2", "14"} << "";
+    QTest::newRow("6") << 6 << "الأعداد الزوجية بين    و    " << QStringList{"Label10", "Label11"}
+                       << QStringList{"3", "15"} << "";
+    QTest::newRow("7") << 7 << "الأعداد الأولية بين     و    " << QStringList{"Label12", "Label13"}
+                       << QStringList{"10", "20"} << "";
+    QTest::newRow("8") << 8 << "مجموعة قواسم العدد  " << QStringList{"Label14"} << QStringList{"20"} << "";
+}
+
+void TestFrmgrop3::descriptions() {
+    QFETCH(int, row);
+    QFETCH(QString, description);
+    QFETCH(QStringList, numbers);
+    QFETCH(QStringList, values);
+    QFETCH(QString, tooltip);
+    Label* d = label("Label1", row - 1);
+    QCOMPARE(d->caption(), description);
+    QCOMPARE(d->foreColor(), QColor(Qt::white));
+    QVERIFY(d->drawAlignment() & Qt::AlignRight);
+    QCOMPARE(caption("Label5", row), QStringLiteral("="));
+    for (int i = 0; i < numbers.size(); ++i) {
+        auto* n = s->findChild<Label*>(numbers[i]);
+        QVERIFY(n);
+        QCOMPARE(n->caption(), values[i]);
+        QCOMPARE(n->foreColor(), QColor(Qt::yellow));
+        if (!tooltip.isEmpty())
+            QCOMPARE(n->toolTip(), tooltip);
+        // The number sits within the description's row, not over the "=".
+        // The number sits over its description, clear of the "=" (which stands in front).
+        Label* equals = label("Label5", row);
+        QVERIFY(n->left() + n->twipsWidth() > equals->left() + equals->twipsWidth() + 150);
+        QVERIFY(n->left() + n->twipsWidth() <= d->left() + d->twipsWidth());
+    }
+    // Two numbers read right to left: a is the right-hand one.
+    if (numbers.size() == 2)
+        QVERIFY(s->findChild<Label*>(numbers[0])->left() > s->findChild<Label*>(numbers[1])->left());
+}
+
+void TestFrmgrop3::palette() {
+    for (int d = 0; d <= 9; ++d) {
+        Label* digit = label("Label28", d);
+        QCOMPARE(digit->caption(), QString::number(d));
+        QCOMPARE(digit->top(), 60);
+        QCOMPARE(digit->left(), 6120 - 620 * d);
+        QCOMPARE(digit->backColor(), QColor(0x40, 0x40, 0x40));
+        QCOMPARE(digit->foreColor(), QColor(Qt::white));
+        QVERIFY(digit->isOpaque());
+        QCOMPARE(digit->toolTip(), QStringLiteral("اضغط على الرقم لكتابته في المكان المحدد"));
+        QCOMPARE(digit->cursor().shape(), Qt::BitmapCursor);
+    }
+}
+
+void TestFrmgrop3::rowsStandOnTheirChangeButtons() {
+    const QList<QStringList> numbers{
+        {"Label2"},           {"Label3", "Label4"},   {"Label5(0)", "Label6"}, {"Label7"},
+        {"Label8", "Label9"}, {"Label10", "Label11"}, {"Label12", "Label13"},  {"Label14"}};
+    for (int k = 1; k <= 8; ++k) {
+        const int top = button(kChange[k - 1])->top();
+        QCOMPARE(top, kRowTops[k - 1]);
+        QCOMPARE(button(kChange[k - 1])->twips().size(), QSize(315, 375));
+        QCOMPARE(label("Label1", k - 1)->top(), top);
+        QCOMPARE(label("Label5", k)->top(), top);
+        for (const QString& n : numbers[k - 1])
+            QCOMPARE(s->findChild<Label*>(n)->top(), top);
+        QCOMPARE(button(kCheck[k - 1])->top(), top);
+        QCOMPARE(button(kCheck[k - 1])->twips().size(), QSize(495, 495));
+        for (int i = kFirstBox[k - 1]; i < kFirstBox[k]; ++i) {
+            QCOMPARE(box(i)->top(), top);
+            QCOMPARE(label("Label23", i + k - 1)->top(), top);
+            QCOMPARE(label("Label23", i + k)->top(), top);
+        }
+        for (int j = 0; j < kAnswerLabels[k - 1]; ++j)
+            QCOMPARE(answer(k, j)->top(), top);
+    }
+}
+
+void TestFrmgrop3::loadState() {
+    for (int k = 1; k <= 8; ++k) {
+        QVERIFY(button(kCheck[k - 1])->isEnabled());
+        for (int j = 0; j < kAnswerLabels[k - 1]; ++j)
+            QVERIFY(answer(k, j)->isHidden());
+        QCOMPARE(answer(k, 0)->caption(), QStringLiteral("{"));
+        QCOMPARE(answer(k, kAnswerLabels[k - 1] - 1)->caption(), QStringLiteral("}"));
+        QCOMPARE(answer(k, 0)->foreColor(), QColor(Qt::yellow));
+        QCOMPARE(caption("Label23", kFirstBox[k - 1] + k - 1), QStringLiteral("{"));
+        for (int sep = kFirstBox[k - 1] + k; sep <= kFirstBox[k] + k - 1; ++sep)
+            QCOMPARE(caption("Label23", sep), kComma);
+    }
+    for (int t = 0; t <= 10; ++t) {
+        QCOMPARE(caption("Label29", t), QStringLiteral("0"));
+        QVERIFY(label("Label29", t)->isHidden());
+    }
+    QCOMPARE(percent(), QStringLiteral("0"));
+    QVERIFY(!label("Label29", 11)->isHidden());
+    QCOMPARE(label("Label29", 11)->backColor(), QColor(0x00, 0x40, 0x40));
+    QCOMPARE(label("Label29", 11)->foreColor(), QColor(Qt::yellow));
+    QCOMPARE(caption("Label29", 12), QStringLiteral("%"));
+    QVERIFY(!label("Label29", 12)->isHidden());
+    QVERIFY(button("Command11")->isEnabled());
+    QVERIFY(label("Label30")->isHidden());
+    QVERIFY(!label("Label30")->caption().isEmpty());
+    QVERIFY(!label("Label31")->isHidden());
+}
+
+void TestFrmgrop3::entryBoxes() {
+    const QList<int> narrowLefts{7680, 7140, 6600, 6060, 5520, 4980, 4440, 3900};
+    const QList<int> wideLefts{7500, 6900, 6300, 5700, 5100, 4500, 3900};
+    for (int i = 0; i < 60; ++i) {
+        const bool narrow = i < 32;
+        const int row = narrow ? i / 8 + 1 : (i - 32) / 7 + 5;
+        const int j = i - kFirstBox[row - 1];
+        TextBox* b = box(i);
+        QCOMPARE(b->left(), narrow ? narrowLefts[j] : wideLefts[j]);
+        QCOMPARE(b->twips().size(), narrow ? QSize(375, 540) : QSize(435, 495));
+        QCOMPARE(b->maxLength(), narrow ? 1 : 2);
+        QCOMPARE(b->foreColor(), QColor(Qt::white));
+        QVERIFY(b->font().bold());
+        QVERIFY(b->alignment() & Qt::AlignHCenter);
+        QVERIFY(b->text().isEmpty());
+        // Only a box the focus went into may be selected; every other is plain black.
+        if (b->hasFocus())
+            continue;
+        QCOMPARE(b->backColor(), kBlack);
+        QCOMPARE(b->borderStyle(), 0);
+    }
+}
+
+// ---------------------------------------------------------------- stepping
+
+void TestFrmgrop3::clickingANumberStepsBoth_data() {
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("Label2") << "Label2" << QStringList{"Label2"} << QStringList{"45084"};
+    QTest::newRow("Label3") << "Label3" << QStringList{"Label3", "Label4"} << QStringList{"4", "5"};
+    QTest::newRow("Label4") << "Label4" << QStringList{"Label3", "Label4"} << QStringList{"4", "5"};
+    QTest::newRow("Label5(0)") << "Label5(0)" << QStringList{"Label5(0)", "Label6"} << QStringList{"1", "8"};
+    QTest::newRow("Label6") << "Label6" << QStringList{"Label5(0)", "Label6"} << QStringList{"1", "8"};
+    QTest::newRow("Label7") << "Label7" << QStringList{"Label7"} << QStringList{"6"};
+    QTest::newRow("Label8") << "Label8" << QStringList{"Label8", "Label9"} << QStringList{"5", "13"};
+    QTest::newRow("Label9") << "Label9" << QStringList{"Label8", "Label9"} << QStringList{"5", "13"};
+    QTest::newRow("Label10") << "Label10" << QStringList{"Label10", "Label11"} << QStringList{"2", "12"};
+    QTest::newRow("Label11") << "Label11" << QStringList{"Label10", "Label11"} << QStringList{"2", "12"};
+    QTest::newRow("Label12") << "Label12" << QStringList{"Label12", "Label13"} << QStringList{"30", "40"};
+    QTest::newRow("Label13") << "Label13" << QStringList{"Label12", "Label13"} << QStringList{"30", "40"};
+    QTest::newRow("Label14") << "Label14" << QStringList{"Label14"} << QStringList{"1"};
+}
+
+void TestFrmgrop3::clickingANumberStepsBoth() {
+    QFETCH(QString, clicked);
+    QFETCH(QStringList, numbers);
+    QFETCH(QStringList, after);
+    click(s->findChild<QWidget*>(clicked));
+    for (int i = 0; i < numbers.size(); ++i)
+        QCOMPARE(s->findChild<Label*>(numbers[i])->caption(), after[i]);
+}
+
+void TestFrmgrop3::equalsSignsChangeNothing() {
+    QStringList before;
+    for (Control* c : s->controls())
+        if (auto* l = dynamic_cast<Label*>(c))
+            before.append(l->caption());
+    for (int k = 1; k <= 8; ++k)
+        clickLabel("Label5", k);
+    QStringList after;
+    for (Control* c : s->controls())
+        if (auto* l = dynamic_cast<Label*>(c))
+            after.append(l->caption());
+    QCOMPARE(after, before);
+}
+
+void TestFrmgrop3::stepHidesTheAnswerAndEnablesTheCheck() {
+    check(3);
+    QVERIFY(!button("Command4")->isEnabled());
+    QVERIFY(!answer(3, 0)->isHidden());
+    click(button("Command4")); // disabled: nothing happens
+    clickLabel("Label6");
+    QVERIFY(button("Command4")->isEnabled());
+    for (int j = 0; j < 15; ++j)
+        QVERIFY(answer(3, j)->isHidden());
+}
+
+void TestFrmgrop3::changeButtonEmptiesTheRowAndKeepsTheBorder() {
+    click(box(17));
+    QTest::keyClicks(box(17), "5");
+    fill({{16, "4"}, {8, "1"}});
+    check(2);
+    click(button("Cmd3"));
+    for (int i = 16; i < 24; ++i) {
+        QVERIFY(box(i)->text().isEmpty());
+        QCOMPARE(box(i)->backColor(), kBlack);
+    }
+    QCOMPARE(box(17)->borderStyle(), 1);
+    QCOMPARE(caption("Label5", 0), QStringLiteral("1"));
+    QCOMPARE(caption("Label6"), QStringLiteral("8"));
+    // Other rows keep what the pupil wrote and the answer shown.
+    QCOMPARE(box(8)->text(), QStringLiteral("1"));
+    QVERIFY(!answer(2, 0)->isHidden());
+}
+
+void TestFrmgrop3::newAndClearStepEveryProblem_data() {
+    QTest::addColumn<QString>("pressed");
+    QTest::newRow("new") << "Command14";
+    QTest::newRow("clear") << "Command10";
+}
+
+void TestFrmgrop3::newAndClearStepEveryProblem() {
+    QFETCH(QString, pressed);
+    fill({{0, "2"}, {1, "5"}, {2, "4"}, {40, "6"}});
+    click(button("Command11"));
+    QCOMPARE(percent(), QStringLiteral("9"));
+    QVERIFY(!button("Command11")->isEnabled());
+    click(button(pressed));
+    const QStringList names{"Label2", "Label3",  "Label4",  "Label5(0)", "Label6",  "Label7", "Label8",
+                            "Label9", "Label10", "Label11", "Label12",   "Label13", "Label14"};
+    const QStringList stepped{"45084", "4", "5", "1", "8", "6", "5", "13", "2", "12", "30", "40", "1"};
+    for (int i = 0; i < names.size(); ++i)
+        QCOMPARE(s->findChild<Label*>(names[i])->caption(), stepped[i]);
+    QVERIFY(button("Command11")->isEnabled());
+    for (int t = 0; t <= 11; ++t)
+        QCOMPARE(caption("Label29", t), QStringLiteral("0"));
+    for (int k = 1; k <= 8; ++k) {
+        QVERIFY(button(kCheck[k - 1])->isEnabled());
+        QVERIFY(answer(k, 0)->isHidden());
+    }
+    for (int i = 0; i < 60; ++i) {
+        QVERIFY(box(i)->text().isEmpty());
+        QCOMPARE(box(i)->backColor(), kBlack);
+    }
+}
+
+// ---------------------------------------------------------------- writing
+
+void TestFrmgrop3::selectingABox() {
+    click(box(10));
+    QCOMPARE(box(10)->backColor(), kBlue);
+    QCOMPARE(borderedBoxes(), QList<int>{10});
+    click(box(12));
+    QCOMPARE(box(10)->backColor(), kBlack);
+    QCOMPARE(box(12)->backColor(), kBlue);
+    QCOMPARE(borderedBoxes(), QList<int>{12});
+    click(box(40));
+    QCOMPARE(box(12)->backColor(), kBlue); // another row keeps its colour, not its border
+    QCOMPARE(borderedBoxes(), QList<int>{40});
+}
+
+void TestFrmgrop3::separatorsFollowTheWriting() {
+    // Row 2: boxes 8.., separators 9..17.
+    click(box(8));
+    QTest::keyClicks(box(8), "1");
+    click(box(9));
+    QTest::keyClicks(box(9), "2");
+    click(box(10));
+    QTest::keyClicks(box(10), "3");
+    QCOMPARE(caption("Label23", 9), QStringLiteral("{"));
+    QCOMPARE(caption("Label23", 10), kComma);
+    QCOMPARE(caption("Label23", 11), kComma);
+    QCOMPARE(caption("Label23", 12), QStringLiteral("}"));
+    QCOMPARE(caption("Label23", 13), kComma);
+    // Going back to an earlier box closes the set after it too, and leaves the later brace.
+    box(9)->setText("5");
+    QCOMPARE(caption("Label23", 11), QStringLiteral("}"));
+    QCOMPARE(caption("Label23", 12), QStringLiteral("}"));
+    // Emptying a box is a change too.
+    click(box(12));
+    QTest::keyClick(box(12), Qt::Key_7);
+    QTest::keyClick(box(12), Qt::Key_Backspace);
+    QCOMPARE(caption("Label23", 13), kComma);
+    QCOMPARE(caption("Label23", 14), QStringLiteral("}"));
+    // Row 8's separators sit seven further on: box 59 is between 66 and 67.
+    box(59)->setText("4");
+    QCOMPARE(caption("Label23", 66), kComma);
+    QCOMPARE(caption("Label23", 67), QStringLiteral("}"));
+    box(53)->setText("1");
+    QCOMPARE(caption("Label23", 60), QStringLiteral("{"));
+    QCOMPARE(caption("Label23", 61), QStringLiteral("}"));
+}
+
+void TestFrmgrop3::separatorClicksCycle() {
+    fill({{0, "2"}, {1, "5"}, {2, "4"}});
+    QCOMPARE(caption("Label23", 3), QStringLiteral("}"));
+    const QStringList cycle{".", kComma, "{", "}", "."};
+    for (const QString& next : cycle) {
+        clickLabel("Label23", 3);
+        QCOMPARE(caption("Label23", 3), next);
+    }
+    // Separators never count: a row judged with odd punctuation is judged the same.
+    check(1);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(box(i)->backColor(), kBlack);
+    QVERIFY(label("Label24")->isHidden());
+}
+
+void TestFrmgrop3::typingKeepsTheBoxsOwnEditing() {
+    QVERIFY(QTest::qWaitForWindowActive(s));
+    click(box(8));
+    QTest::keyClicks(box(8), "3");
+    QTest::keyClicks(box(8), "4"); // a full one-character box takes no more
+    QCOMPARE(box(8)->text(), QStringLiteral("3"));
+    click(box(9));
+    QTest::sendKeyEvent(QTest::Click, box(9), Qt::Key(0x663), QString(QChar(0x663)), Qt::NoModifier);
+    QCOMPARE(box(9)->text(), QString(QChar(0x663)));
+    click(box(32));
+    QTest::keyClicks(box(32), "13");
+    QCOMPARE(box(32)->text(), QStringLiteral("13"));
+    check(2);
+    QCOMPARE(box(8)->backColor(), kBlack);
+    QCOMPARE(box(9)->backColor(), kRed); // Arabic-Indic three is not the digit 3 here
+    QVERIFY(!label("Label24")->isHidden());
+}
+
+void TestFrmgrop3::tabWalksTheBoxesInOrder() {
+    QVERIFY(QTest::qWaitForWindowActive(s));
+    box(30)->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, (QStringList{"Text1(31)", "Text1(32)", "Text1(33)", "Text1(34)"}));
+    // Focus entering a box selects it.
+    QCOMPARE(box(34)->backColor(), kBlue);
+    QCOMPARE(borderedBoxes(), QList<int>{34});
+}
+
+void TestFrmgrop3::paletteWritesAndMovesOn_data() {
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("digit");
+    QTest::addColumn<int>("next");
+    QTest::newRow("first box") << 0 << 3 << 1;
+    QTest::newRow("end of row 1 into row 2") << 7 << 9 << 8;
+    QTest::newRow("end of row 4 into row 5") << 31 << 0 << 32;
+    QTest::newRow("end of row 5 into row 6") << 38 << 6 << 39;
+    QTest::newRow("middle of row 8") << 55 << 1 << 56;
+}
+
+void TestFrmgrop3::paletteWritesAndMovesOn() {
+    QFETCH(int, selected);
+    QFETCH(int, digit);
+    QFETCH(int, next);
+    click(box(selected));
+    clickLabel("Label28", digit);
+    QCOMPARE(box(selected)->text(), QString::number(digit));
+    QCOMPARE(box(next)->backColor(), kBlue);
+    QCOMPARE(borderedBoxes(), QList<int>{next});
+    // The separators followed the palette's writing too: "}" on the box's left.
+    int row = 1;
+    while (selected >= kFirstBox[row])
+        ++row;
+    QCOMPARE(caption("Label23", selected + row), QStringLiteral("}"));
+}
+
+void TestFrmgrop3::paletteWritesEveryBorderedBox() {
+    // Wrong answers keep their borders after a check; a digit goes into each.
+    fill({{1, "3"}, {3, "7"}, {4, "5"}});
+    check(1);
+    QCOMPARE(borderedBoxes(), (QList<int>{1, 3}));
+    clickLabel("Label28", 2);
+    QCOMPARE(box(1)->text(), QStringLiteral("2"));
+    QCOMPARE(box(3)->text(), QStringLiteral("2"));
+    QCOMPARE(box(4)->text(), QStringLiteral("5"));
+    QCOMPARE(box(4)->backColor(), kBlue);
+    QCOMPARE(borderedBoxes(), QList<int>{4});
+    QCOMPARE(box(1)->backColor(), kBlack); // selecting in row 1 wiped its marks
+}
+
+void TestFrmgrop3::paletteWithNoBorderedBoxDoesNothing() {
+    click(box(8));
+    QTest::keyClicks(box(8), "1");
+    check(2);
+    QVERIFY(borderedBoxes().isEmpty());
+    clickLabel("Label28", 5);
+    for (int i = 0; i < 60; ++i)
+        QCOMPARE(box(i)->text(), i == 8 ? QStringLiteral("1") : QString());
+    QVERIFY(borderedBoxes().isEmpty());
+    // The very last box writes and stays selected.
+    click(box(59));
+    clickLabel("Label28", 7);
+    QCOMPARE(box(59)->text(), QStringLiteral("7"));
+    QCOMPARE(borderedBoxes(), QList<int>{59});
+}
+
+// ---------------------------------------------------------------- checking
+
+void TestFrmgrop3::digitsRowJudging() {
+    fill({{5, "4"}, {0, "5"}, {3, "2"}});
+    check(1);
+    for (int i : {0, 3, 5}) {
+        QCOMPARE(box(i)->backColor(), kBlack);
+        QCOMPARE(box(i)->borderStyle(), 0);
+    }
+    QVERIFY(label("Label24")->isHidden());
+    QVERIFY(label("Label25")->isHidden());
+    QVERIFY(!button("Command1")->isEnabled());
+}
+
+void TestFrmgrop3::digitsRowRepeatsAndWrong() {
+    fill({{0, "4"}, {2, "4"}, {3, "2"}, {4, "3"}});
+    click(box(6)); // selected and left empty
+    check(1);
+    QCOMPARE(box(0)->backColor(), kGreen);
+    QCOMPARE(box(2)->backColor(), kGreen);
+    QCOMPARE(box(0)->borderStyle(), 1);
+    QCOMPARE(box(2)->borderStyle(), 1);
+    QCOMPARE(box(3)->backColor(), kBlack);
+    QCOMPARE(box(4)->backColor(), kRed);
+    QCOMPARE(box(4)->borderStyle(), 1);
+    QCOMPARE(box(6)->backColor(), kBlue);
+    QCOMPARE(box(6)->borderStyle(), 1);
+    QVERIFY(!label("Label24")->isHidden());
+    QVERIFY(!label("Label25")->isHidden());
+    // The next check starts by hiding both messages.
+    fill({{8, "1"}});
+    check(2);
+    QVERIFY(label("Label24")->isHidden());
+    QVERIFY(label("Label25")->isHidden());
+}
+
+void TestFrmgrop3::digitsRowPacksAndStepRestoresCommas() {
+    check(1);
+    const QStringList shown{"{", "2", " ، ", "5", "", "", " ، ", "4", "", "", "}"};
+    for (int j = 0; j < 11; ++j) {
+        QCOMPARE(answer(1, j)->caption(), shown[j]);
+        QVERIFY(!answer(1, j)->isHidden());
+    }
+    for (int j = 1; j < 11; ++j) {
+        QCOMPARE(answer(1, j)->left(), answer(1, j - 1)->left() - answer(1, j)->twipsWidth());
+        if (shown[j].isEmpty())
+            QCOMPARE(answer(1, j)->twipsWidth(), 0);
+        else
+            QVERIFY(answer(1, j)->twipsWidth() > 0);
+    }
+    // "}" touches the 4.
+    QCOMPARE(answer(1, 10)->left() + answer(1, 10)->twipsWidth(), answer(1, 7)->left());
+    QVERIFY(answer(1, 0)->left() + answer(1, 0)->twipsWidth() <= 3000);
+
+    clickLabel("Label2");
+    for (int j = 2; j <= 8; j += 2)
+        QCOMPARE(answer(1, j)->caption(), QStringLiteral(" ، "));
+    check(1);
+    const QStringList next{"{", "4", " ، ", "8", " ، ", "0", " ، ", "5", "", "", "}"};
+    for (int j = 0; j < 11; ++j)
+        QCOMPARE(answer(1, j)->caption(), next[j]);
+}
+
+void TestFrmgrop3::closingBraceTouchesTheLastElement() {
+    check(2);
+    for (int j = 0; j < 15; ++j)
+        QVERIFY(!answer(2, j)->isHidden());
+    QStringList elements;
+    for (int j = 1; j <= 13; j += 2)
+        elements.append(answer(2, j)->caption());
+    QCOMPARE(elements, (QStringList{"1", "2", "3", "4", "5", "6", "7"}));
+    QCOMPARE(answer(2, 14)->left() + answer(2, 14)->twipsWidth(), answer(2, 13)->left());
+
+    // Problem 4 with n = 3: { 2 ، 1 ، 0 } and nothing beyond.
+    clickLabel("Label7", -1, 2);
+    check(4);
+    QCOMPARE(answer(4, 1)->caption(), QStringLiteral("2"));
+    QCOMPARE(answer(4, 3)->caption(), QStringLiteral("1"));
+    QCOMPARE(answer(4, 5)->caption(), QStringLiteral("0"));
+    for (int j = 0; j <= 5; ++j)
+        QVERIFY(!answer(4, j)->isHidden());
+    for (int j = 6; j <= 13; ++j)
+        QVERIFY(answer(4, j)->isHidden());
+    QVERIFY(!answer(4, 14)->isHidden());
+    QCOMPARE(answer(4, 14)->left() + answer(4, 14)->twipsWidth(), answer(4, 5)->left());
+    // Elements read right to left from the "{".
+    QVERIFY(answer(4, 1)->left() < answer(4, 0)->left());
+    QVERIFY(answer(4, 5)->left() < answer(4, 3)->left());
+}
+
+void TestFrmgrop3::emptySetsKeepAGap_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::newRow("between 4 and 5") << 3 << "Label6" << 14 << QStringList{"4", "5"};
+    QTest::newRow("odd between 5 and 6") << 5 << "Label8" << 31 << QStringList{"5", "6"};
+}
+
+void TestFrmgrop3::emptySetsKeepAGap() {
+    QFETCH(int, row);
+    QFETCH(QString, number);
+    QFETCH(int, steps);
+    QFETCH(QStringList, numbers);
+    for (int i = 0; i < steps; ++i)
+        click(s->findChild<QWidget*>(number));
+    const QList<Label*> n = row == 3 ? QList<Label*>{label("Label5", 0), label("Label6")}
+                                     : QList<Label*>{label("Label8"), label("Label9")};
+    QCOMPARE((QStringList{n[0]->caption(), n[1]->caption()}), numbers);
+    check(row);
+    const int close = kAnswerLabels[row - 1] - 1;
+    QVERIFY(!answer(row, 0)->isHidden());
+    QVERIFY(!answer(row, close)->isHidden());
+    for (int j = 1; j < close; ++j)
+        QVERIFY(answer(row, j)->isHidden());
+    QCOMPARE(answer(row, close)->left(), answer(row, 0)->left() - answer(row, close)->twipsWidth() - 200);
+}
+
+void TestFrmgrop3::answersAfterSteps() {
+    // Problem 7 from 0 to 10, problem 8 at 1, 23 and 12.
+    clickLabel("Label13", -1, 2);
+    check(7);
+    QCOMPARE((QStringList{answer(7, 1)->caption(), answer(7, 3)->caption(), answer(7, 5)->caption(),
+                          answer(7, 7)->caption()}),
+             (QStringList{"2", "3", "5", "7"}));
+    clickLabel("Label14");
+    check(8);
+    QCOMPARE(answer(8, 1)->caption(), QStringLiteral("1"));
+    QVERIFY(!answer(8, 1)->isHidden());
+    QVERIFY(answer(8, 2)->isHidden());
+    QCOMPARE(answer(8, 12)->left() + answer(8, 12)->twipsWidth(), answer(8, 1)->left());
+    // 1 -> 5 -> 9 -> 13 -> 17 -> 21 -> 2 -> 6 -> 10 -> 14 -> 18 -> 22 -> 3 -> 7 -> 11 -> 15 -> 19 -> 23
+    clickLabel("Label14", -1, 17);
+    QCOMPARE(caption("Label14"), QStringLiteral("23"));
+    check(8);
+    QCOMPARE((QStringList{answer(8, 1)->caption(), answer(8, 3)->caption()}), (QStringList{"1", "23"}));
+    QVERIFY(answer(8, 4)->isHidden());
+    // 23 -> 4 -> 8 -> 12
+    clickLabel("Label14", -1, 3);
+    check(8);
+    QStringList twelve;
+    for (int j = 1; j <= 11; j += 2)
+        twelve.append(answer(8, j)->caption());
+    QCOMPARE(twelve, (QStringList{"1", "12", "2", "6", "3", "4"}));
+}
+
+void TestFrmgrop3::judgingOnScreen_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("number"); // clicked `steps` times first
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("colours"); // b black, r red, g green per box
+    QTest::addColumn<QString>("borders");
+    QTest::addColumn<bool>("wrongNote");
+    QTest::addColumn<bool>("repeatNote");
+    QTest::newRow("from 2 to 5: ends in") << 2 << "Label3" << 5 << QStringList{"2", "5", "6"} << "bbr"
+                                          << "001" << true << false;
+    QTest::newRow("between 4 and 9: ends out")
+        << 3 << "Label5(0)" << 10 << QStringList{"4", "9", "5"} << "rrb"
+        << "110" << true << false;
+    QTest::newRow("below 3: 0 in, 3 out") << 4 << "Label7" << 2 << QStringList{"0", "3"} << "br"
+                                          << "01" << true << false;
+    QTest::newRow("odd 2-14: letter red, no message")
+        << 5 << "Label8" << 0 << QStringList{"13", "a", "7."} << "brb"
+        << "000" << false << false;
+    QTest::newRow("odd 2-14: 14 and 1") << 5 << "Label8" << 0 << QStringList{"14", "1"} << "rr"
+                                        << "11" << true << false;
+    QTest::newRow("primes 0-10: 07 is not 7") << 7 << "Label12" << 2 << QStringList{"7", "07", "1"} << "brr"
+                                              << "011" << true << false;
+    QTest::newRow("divisors of 20: 2 and 02 are no repeats")
+        << 8 << "Label14" << 0 << QStringList{"2", "02", "-2", "0", "3"} << "bbbrr"
+        << "00011" << true << false;
+    QTest::newRow("divisors of 20: .5 wrong, 2 twice green")
+        << 8 << "Label14" << 0 << QStringList{".5", "2", " 2"} << "rgg"
+        << "111" << true << true;
+    QTest::newRow("even 3-15: repeats across the row")
+        << 6 << "Label10" << 0 << QStringList{"4", "", "6", "4", "4"} << "gbbgg"
+        << "10011" << false << true;
+}
+
+void TestFrmgrop3::judgingOnScreen() {
+    QFETCH(int, row);
+    QFETCH(QString, number);
+    QFETCH(int, steps);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, colours);
+    QFETCH(QString, borders);
+    QFETCH(bool, wrongNote);
+    QFETCH(bool, repeatNote);
+    for (int i = 0; i < steps; ++i)
+        click(s->findChild<QWidget*>(number));
+    const int first = kFirstBox[row - 1];
+    for (int j = 0; j < texts.size(); ++j)
+        box(first + j)->setText(texts[j]);
+    check(row);
+    for (int j = 0; j < texts.size(); ++j) {
+        const QColor want = colours[j] == QLatin1Char('r')   ? kRed
+                            : colours[j] == QLatin1Char('g') ? kGreen
+                                                             : kBlack;
+        QCOMPARE(box(first + j)->backColor(), want);
+        QCOMPARE(box(first + j)->borderStyle(), borders[j] == QLatin1Char('1') ? 1 : 0);
+    }
+    QCOMPARE(!label("Label24")->isHidden(), wrongNote);
+    QCOMPARE(!label("Label25")->isHidden(), repeatNote);
+}
+
+void TestFrmgrop3::emptySelectedBoxAfterCheck() {
+    click(box(9));
+    QCOMPARE(box(9)->backColor(), kBlue);
+    check(2);
+    QCOMPARE(box(9)->backColor(), kBlack);
+    QCOMPARE(box(9)->borderStyle(), 0);
+    // A not-a-number box keeps the border it had: the selected one keeps it.
+    click(box(33));
+    QTest::keyClicks(box(33), "b");
+    check(5);
+    QCOMPARE(box(33)->backColor(), kRed);
+    QCOMPARE(box(33)->borderStyle(), 1);
+    QVERIFY(label("Label24")->isHidden());
+}
+
+void TestFrmgrop3::clickingIntoAJudgedRowWipesItsMarks() {
+    fill({{0, "3"}, {1, "4"}, {2, "4"}, {8, "9"}});
+    check(1);
+    check(2);
+    QCOMPARE(box(0)->backColor(), kRed);
+    QCOMPARE(box(1)->backColor(), kGreen);
+    QCOMPARE(box(8)->backColor(), kRed);
+    click(box(5));
+    QCOMPARE(box(0)->backColor(), kBlack);
+    QCOMPARE(box(1)->backColor(), kBlack);
+    QCOMPARE(box(2)->backColor(), kBlack);
+    QCOMPARE(box(8)->backColor(), kRed); // row 2 keeps its colour but not its border
+    QCOMPARE(box(8)->borderStyle(), 0);
+    // The check button stays off until the problem changes; the solution judges again.
+    click(button("Command1"));
+    QCOMPARE(box(0)->backColor(), kBlack);
+    click(button("Command11"));
+    QCOMPARE(box(0)->backColor(), kRed);
+    QCOMPARE(box(1)->backColor(), kGreen);
+}
+
+// ---------------------------------------------------------------- solution and score
+
+void TestFrmgrop3::solution_data() {
+    QTest::addColumn<QList<int>>("boxes");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("percent");
+    const QList<int> allBoxes{0,  1,  2,  8,  9,  10, 11, 12, 13, 14, 16, 17, 18, 19, 20,
+                              24, 25, 26, 27, 28, 29, 30, 32, 33, 34, 35, 36, 37, 39, 40,
+                              41, 42, 43, 44, 46, 47, 48, 49, 53, 54, 55, 56, 57, 58};
+    const QStringList allTexts{"2",  "5",  "4",  "1",  "2",  "3",  "4",  "5", "6",  "7",  "4",
+                               "5",  "6",  "7",  "8",  "6",  "5",  "4",  "3", "2",  "1",  "0",
+                               "3",  "5",  "7",  "9",  "11", "13", "4",  "6", "8",  "10", "12",
+                               "14", "11", "13", "17", "19", "1",  "20", "2", "10", "4",  "5"};
+    QTest::newRow("only problem 1: 3 of 44") << QList<int>{0, 1, 2} << QStringList{"2", "5", "4"} << "7";
+    QTest::newRow("repeated 4 scores as one")
+        << QList<int>{0, 1, 2, 3} << QStringList{"2", "5", "4", "4"} << "7";
+    QTest::newRow("every element once") << allBoxes << allTexts << "100";
+    QTest::newRow("more wrong than right: never negative")
+        << QList<int>{0, 1, 2, 8, 9} << QStringList{"2", "9", "8", "9", "0"} << "0";
+    QList<int> plus = allBoxes;
+    plus.append(59);
+    QStringList plusTexts = allTexts;
+    plusTexts.append("02");
+    QTest::newRow("2 and 02 both count: above 100") << plus << plusTexts << "102";
+    QTest::newRow("nothing written") << QList<int>{} << QStringList{} << "0";
+}
+
+void TestFrmgrop3::solution() {
+    QFETCH(QList<int>, boxes);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, percent);
+    for (int i = 0; i < boxes.size(); ++i)
+        box(boxes[i])->setText(texts[i]);
+    click(button("Command11"));
+    QCOMPARE(this->percent(), percent);
+    QCOMPARE(caption("Label29", 10), QStringLiteral("44"));
+    QVERIFY(!button("Command11")->isEnabled());
+    for (int k = 1; k <= 8; ++k) {
+        QVERIFY(!button(kCheck[k - 1])->isEnabled());
+        QVERIFY(!answer(k, 0)->isHidden());
+    }
+}
+
+void TestFrmgrop3::solutionWorksOncePerSetOfProblems() {
+    fill({{0, "2"}});
+    click(button("Command11"));
+    QCOMPARE(percent(), QStringLiteral("2"));
+    fill({{1, "5"}});
+    click(button("Command11")); // disabled
+    QCOMPARE(percent(), QStringLiteral("2"));
+    // Later checks and selections leave the percentage alone.
+    clickLabel("Label3");
+    check(2);
+    click(box(20));
+    QCOMPARE(percent(), QStringLiteral("2"));
+    click(button("Command14"));
+    QCOMPARE(percent(), QStringLiteral("0"));
+    QVERIFY(button("Command11")->isEnabled());
+}
+
+void TestFrmgrop3::percentageOnlyFollowsTheElementTally() {
+    // The percentage is worked out when tally 10 changes, from tally 0.
+    label("Label29", 0)->setCaption("5");
+    QCOMPARE(percent(), QStringLiteral("0"));
+    label("Label29", 10)->setCaption("8");
+    QCOMPARE(percent(), QStringLiteral("62"));
+    label("Label29", 0)->setCaption("7");
+    label("Label29", 10)->setCaption("0");
+    QCOMPARE(percent(), QStringLiteral("62")); // no elements: left as it was
+    label("Label29", 10)->setCaption("8");
+    QCOMPARE(percent(), QStringLiteral("88"));
+}
+
+// ---------------------------------------------------------------- leaving
+
+void TestFrmgrop3::exitReturnsToTheMenuAndReopensFresh() {
+    nav->unload(s);
+    sdtest::flushDeletes();
+    Screen* menu = nav->show("frmgroub0");
+    QVERIFY(menu);
+    click(menu->get<CommandButton>("Command4"));
+    s = nav->find("frmgrop3");
+    QVERIFY(s);
+    clickLabel("Label2");
+    box(3)->setText("9");
+    click(button("Command12"));
+    QVERIFY(!nav->find("frmgrop3"));
+    QVERIFY(nav->find("frmgroub0"));
+    sdtest::flushDeletes();
+    click(menu->get<CommandButton>("Command4"));
+    s = nav->find("frmgrop3");
+    QVERIFY(s);
+    QCOMPARE(caption("Label2"), QStringLiteral("44552"));
+    QVERIFY(box(3)->text().isEmpty());
+}
+
+void TestFrmgrop3::pictureDoubleClickTogglesTheCredit() {
+    auto* picture = s->get<Image>("Image1");
+    QVERIFY(picture);
+    QCOMPARE(picture->twips().topLeft(), QPoint(0, 0));
+    QTest::mouseDClick(picture, Qt::LeftButton);
+    QVERIFY(!label("Label30")->isHidden());
+    QTest::mouseDClick(picture, Qt::LeftButton);
+    QVERIFY(label("Label30")->isHidden());
+}
+
+QTEST_MAIN(TestFrmgrop3)
+#include "tst_frmgrop3.moc"
