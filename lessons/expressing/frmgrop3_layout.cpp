@@ -15,7 +15,7 @@ constexpr QRgb kDarkGrey = 0x404040;
 
 constexpr FontSpec kDescriptionFont{"Arial", 11.25, true};
 constexpr FontSpec kHeaderFont{"Arial", 12, true};
-constexpr FontSpec kNumberFont{"Traditional Arabic", 14.25, true};
+constexpr FontSpec kNumberFont{"Arial", 12.75, true};
 constexpr FontSpec kAnswerFont{"Traditional Arabic", 15.75, true};
 constexpr FontSpec kButtonFont{"Arial", 12, true};
 constexpr FontSpec kSmallBoxFont{"Arial", 21.75, true};
@@ -337,7 +337,7 @@ void addBottomStrip(std::vector<ControlSpec>& c) {
                                FontSpec{"Traditional Arabic", 15.75, true}, kWhite, Align::Center);
     credit.visible = false;
     c.push_back(credit);
-    c.push_back(label("Label31", -1, {7680, 7680, 4080, 435}, kContactLine, FontSpec{"Arial", 12, true},
+    c.push_back(label("Label31", -1, {7080, 7680, 4680, 435}, kContactLine, FontSpec{"Arial", 12, true},
                       kYellow, Align::Right));
 }
 
@@ -362,8 +362,7 @@ const ScreenLayout& frmgrop3Layout() {
                    .title = kWindowTitle,
                    .backColor = 0x004060,
                    .picture = "expressing_background",
-                   .icon = "red_pen",
-                   .cancelButton = "Command12"},
+                   .icon = "red_pen"},
         .controls = controls(),
     };
     return layout;
