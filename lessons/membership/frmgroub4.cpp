@@ -2,7 +2,10 @@
 
 #include "app/twips.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
 
 namespace sd {
 
@@ -235,9 +238,11 @@ void frmgroub4::AddToScore(const char* label, int amount) {
 void frmgroub4::FitScore(const char* label) {
     constexpr int kStoredLeft = 4140;
     constexpr int kStoredWidth = 405;
+    constexpr int kMargin = 60;
     Label* l = get<Label>(label);
-    const int textWidth = twips::fromPx(QFontMetrics(l->font()).horizontalAdvance(l->caption()) + 4);
-    const int width = std::max(kStoredWidth, textWidth);
+    const double advance = QFontMetricsF(l->font()).horizontalAdvance(l->caption());
+    const int needed = twips::fromPx(int(std::ceil(advance)));
+    const int width = needed <= kStoredWidth ? kStoredWidth : needed + kMargin;
     l->setTwips(QRect(kStoredLeft + kStoredWidth / 2 - width / 2, l->top(), width, l->twipsHeight()));
 }
 

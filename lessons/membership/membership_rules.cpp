@@ -1,5 +1,6 @@
 #include "lessons/membership/membership_rules.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace sd::membership {
@@ -164,12 +165,11 @@ int numberOf(const QString& text) {
         negative = text.at(i) == u'-';
         ++i;
     }
+    // Far beyond any number the drill makes; a cap keeps the arithmetic safe.
+    constexpr long long kCap = 999999999;
     long long value = 0;
-    for (; i < n && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i) {
-        value = value * 10 + (text.at(i).unicode() - u'0');
-        if (value > 1000000000)
-            break; // far beyond any number the drill makes; keeps the arithmetic safe
-    }
+    for (; i < n && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i)
+        value = std::min(value * 10 + (text.at(i).unicode() - u'0'), kCap);
     return int(negative ? -value : value);
 }
 
