@@ -152,6 +152,7 @@ void TestMembershipScreen::window() {
     QVERIFY(!s->windowTitle().isEmpty());
     QCOMPARE(s->screenSpec().picture, "membership_background");
     QCOMPARE(s->screenSpec().icon, nullptr);
+    QVERIFY(s->windowIcon().isNull());
     QCOMPARE(prop("Label1", "caption"), QStringLiteral("ضع في الفراغات الرمز المناسب من الرموز "));
     QCOMPARE(twips("Label1"), QRect(1020, 60, 8475, 495));
     QCOMPARE(w("Label1")->property("foreColor").value<QColor>(), QColor(Qt::blue));
