@@ -51,7 +51,7 @@ std::vector<Part> rightSet(int open, int r1, int c1, int r2, int c2, int r3, int
 
 // {A} ☐ {R1، R2، R3}, labels 0 to 9.
 std::vector<Part> bracedElement(const char* a, const char* n1, const char* n2, const char* n3) {
-    std::vector<Part> parts{{1, 7900, 180, "{"}, {0, 7370, 520, a}, {2, 7180, 180, "}"}};
+    std::vector<Part> parts{{1, 7960, 180, "{"}, {0, 7370, 520, a}, {2, 7120, 180, "}"}};
     for (const Part& p : rightSet(3, 4, 5, 6, 7, 8, 9, n1, n2, n3))
         parts.push_back(p);
     return parts;
