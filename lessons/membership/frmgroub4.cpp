@@ -1,9 +1,249 @@
 #include "lessons/membership/frmgroub4.h"
 
+#include "app/twips.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
+
 namespace sd {
 
+using membership::Statement;
+using membership::Symbol;
+
+namespace {
+
+// The reward pictures a correction may reveal, in order; the last one stands in
+// when all of these are already shown.
+constexpr int kLastReward = 79;
+constexpr int kOverflowReward = 80;
+
+} // namespace
+
 frmgroub4::frmgroub4(Navigator* navigator) : Screen(frmgroub4Layout(), navigator) {
-    on<CommandButton>("Command12", &QAbstractButton::clicked, [this] { unloadMe(); });
+    on<CommandButton>("Command1", &QAbstractButton::clicked, [this] { Command1_Click(); });
+    on<CommandButton>("Command2", &QAbstractButton::clicked, [this] { Command2_Click(); });
+    on<CommandButton>("Command3", &QAbstractButton::clicked, [this] { Command3_Click(); });
+    on<CommandButton>("Command4", &QAbstractButton::clicked, [this] { Command4_Click(); });
+    on<CommandButton>("Command5", &QAbstractButton::clicked, [this] { Command5_Click(); });
+    for (int row = 1; row <= membership::kRows; ++row)
+        on<Image>(membershipRows()[row - 1].blank, &Image::clicked, [this, row] { SelectRow(row); });
+    on<CommandButton>("Command10", &QAbstractButton::clicked, [this] { Command10_Click(); });
+    on<CommandButton>("Command11", &QAbstractButton::clicked, [this] { Command11_Click(); });
+    on<CommandButton>("Command15", &QAbstractButton::clicked, [this] { Command15_Click(); });
+    on<CommandButton>("Command14", &QAbstractButton::clicked, [this] { Command14_Click(); });
+    on<CommandButton>("Command6", &QAbstractButton::clicked, [this] { Command6_Click(); });
+    on<CommandButton>("Command7", &QAbstractButton::clicked, [this] { Command7_Click(); });
+    on<CommandButton>("Command9", &QAbstractButton::clicked, [this] { Command9_Click(); });
+    on<CommandButton>("Command12", &QAbstractButton::clicked, [this] { Command12_Click(); });
+    onArray<Image>("Image1", &Image::doubleClicked, [this](int i) { Image1_DblClick(i); });
+}
+
+void frmgroub4::Form_Load() {
+    Command6_Click();
+    for (const MembershipRow& r : membershipRows()) {
+        for (int i = 0; i < r.labelCount; ++i)
+            if (Control* label = control(r.labels, i))
+                label->widget()->setVisible(true);
+        control(r.button)->widget()->setVisible(true);
+        control(r.blank)->widget()->setVisible(true);
+    }
+    for (const char* name : {"Command6", "Command7", "Command9"})
+        control(name)->widget()->setVisible(true);
+    for (int row = 1; row <= membership::kRows; ++row)
+        LayOutRow(row);
+}
+
+// ---- Controls of a row ----
+
+CommandButton* frmgroub4::rowButton(int row) const {
+    return get<CommandButton>(membershipRows()[row - 1].button);
+}
+Image* frmgroub4::blank(int row) const {
+    return get<Image>(membershipRows()[row - 1].blank);
+}
+Image* frmgroub4::model(int row) const {
+    return get<Image>(membershipRows()[row - 1].model);
+}
+Label* frmgroub4::number(int row, int index) const {
+    return index < 0 ? nullptr : get<Label>(membershipRows()[row - 1].labels, index);
+}
+
+Statement frmgroub4::ReadStatement(int row) const {
+    const MembershipRow& r = membershipRows()[row - 1];
+    auto text = [&](int index) {
+        const Label* l = number(row, index);
+        return l ? l->caption() : QString();
+    };
+    return {.a = text(r.a), .b = text(r.b), .r1 = text(r.r1), .r2 = text(r.r2), .r3 = text(r.r3)};
+}
+
+void frmgroub4::WriteStatement(int row, const Statement& s) {
+    const MembershipRow& r = membershipRows()[row - 1];
+    const std::pair<int, const QString*> parts[] = {
+        {r.a, &s.a}, {r.b, &s.b}, {r.r1, &s.r1}, {r.r2, &s.r2}, {r.r3, &s.r3}};
+    for (const auto& [index, text] : parts)
+        if (Label* l = number(row, index))
+            l->setCaption(*text);
+}
+
+// ---- Selection and placing symbols ----
+
+void frmgroub4::SelectRow(int row) {
+    for (int k = 1; k <= membership::kRows; ++k)
+        rowButton(k)->setAppearance(k == row ? 1 : 0);
+    get<Shape>("Shape6")->setTop(blank(row)->top());
+}
+
+// The first of rows 1 to 4 drawn raised; otherwise the bottom of the order, row 5.
+int frmgroub4::SelectedRow() const {
+    for (int row = 1; row < membership::kRows; ++row)
+        if (rowButton(row)->appearance() == 1)
+            return row;
+    return membership::kRows;
+}
+
+void frmgroub4::PlaceSymbol(const QString& paletteButton) {
+    const int row = SelectedRow();
+    blank(row)->setPicture(get<CommandButton>(paletteButton)->picture());
+    SelectRow(membership::nextRow(row));
+    HideModels();
+}
+
+void frmgroub4::Command10_Click() {
+    PlaceSymbol("Command10");
+}
+void frmgroub4::Command11_Click() {
+    PlaceSymbol("Command11");
+}
+void frmgroub4::Command15_Click() {
+    PlaceSymbol("Command15");
+}
+void frmgroub4::Command14_Click() {
+    PlaceSymbol("Command14");
+}
+
+// Every part of a row takes its button's top, which its caption gives.
+void frmgroub4::LayOutRow(int row) {
+    const MembershipRow& r = membershipRows()[row - 1];
+    const int top = membership::topForCaption(rowButton(row)->caption());
+    rowButton(row)->setTop(top);
+    blank(row)->setTop(top);
+    model(row)->setTop(top);
+    if (Control* frame = control("BlankFrame", row))
+        frame->setTop(top);
+    for (int i = 0; i < r.labelCount; ++i)
+        if (Control* label = control(r.labels, i))
+            label->setTop(top);
+}
+
+void frmgroub4::HideModels() {
+    for (int row = 1; row <= membership::kRows; ++row)
+        model(row)->setVisible(false);
+}
+
+void frmgroub4::EmptyBlanks() {
+    const QString empty = get<CommandButton>("Command16")->picture();
+    for (int row = 1; row <= membership::kRows; ++row)
+        blank(row)->setPicture(empty);
+}
+
+// ---- New problems, correction, start again ----
+
+void frmgroub4::Command6_Click() {
+    get<CommandButton>("Command7")->setEnabled(true);
+    HideModels();
+    for (int row = 1; row <= membership::kRows; ++row) {
+        CommandButton* b = rowButton(row);
+        b->setCaption(membership::nextCaption(b->caption()));
+        LayOutRow(row);
+    }
+    for (int row : {1, 2, 3, 5, 4}) {
+        Statement s = ReadStatement(row);
+        membership::stepRow(row, s);
+        WriteStatement(row, s);
+    }
+    for (int row = 1; row <= membership::kRows; ++row)
+        model(row)->setPicture(membership::pictureOf(membership::correctSymbol(row, ReadStatement(row))));
+    EmptyBlanks();
+    for (int row = 1; row < membership::kRows; ++row)
+        if (rowButton(row)->caption() == QLatin1String("1")) {
+            SelectRow(row);
+            return;
+        }
+    rowButton(membership::kRows)->setCaption(QStringLiteral("1"));
+    SelectRow(membership::kRows);
+}
+
+void frmgroub4::Command7_Click() {
+    for (int row = 1; row <= membership::kRows; ++row) {
+        const Symbol placed = membership::symbolOfPicture(blank(row)->picture());
+        const Symbol correct = membership::symbolOfPicture(model(row)->picture());
+        const bool right = membership::isRight(placed, correct);
+        model(row)->setVisible(!right);
+        if (right)
+            AddToScore("Label7", 1);
+        AddToScore("Label8", 1);
+    }
+    get<CommandButton>("Command7")->setEnabled(false);
+    if (membership::earnsReward(membership::numberOf(get<Label>("Label7")->caption()),
+                                membership::numberOf(get<Label>("Label8")->caption())))
+        RevealReward();
+}
+
+void frmgroub4::RevealReward() {
+    for (int i = 0; i <= kLastReward; ++i)
+        if (Image* picture = get<Image>("Image1", i); picture && picture->isHidden()) {
+            picture->setVisible(true);
+            return;
+        }
+    if (Image* last = get<Image>("Image1", kOverflowReward))
+        last->setVisible(true);
+}
+
+void frmgroub4::Command9_Click() {
+    for (int i = 0; i <= kOverflowReward; ++i)
+        if (Image* picture = get<Image>("Image1", i))
+            picture->setVisible(false);
+    for (const char* label : {"Label7", "Label8"}) {
+        get<Label>(label)->setCaption(QStringLiteral("0"));
+        FitScore(label);
+    }
+    get<CommandButton>("Command7")->setEnabled(true);
+    EmptyBlanks();
+    HideModels();
+    Command6_Click();
+}
+
+void frmgroub4::Command12_Click() {
+    unloadMe();
+}
+
+void frmgroub4::Image1_DblClick(int) {
+    Control* credit = control("Label30");
+    credit->widget()->setVisible(credit->widget()->isHidden());
+}
+
+// ---- Score ----
+
+void frmgroub4::AddToScore(const char* label, int amount) {
+    Label* l = get<Label>(label);
+    l->setCaption(QString::number(membership::numberOf(l->caption()) + amount));
+    FitScore(label);
+}
+
+// The score labels are one digit wide; a longer number widens its label about
+// the same centre so that no digit is cut off.
+void frmgroub4::FitScore(const char* label) {
+    constexpr int kStoredLeft = 4140;
+    constexpr int kStoredWidth = 405;
+    constexpr int kMargin = 60;
+    Label* l = get<Label>(label);
+    const double advance = QFontMetricsF(l->font()).horizontalAdvance(l->caption());
+    const int needed = twips::fromPx(int(std::ceil(advance)));
+    const int width = needed <= kStoredWidth ? kStoredWidth : needed + kMargin;
+    l->setTwips(QRect(kStoredLeft + kStoredWidth / 2 - width / 2, l->top(), width, l->twipsHeight()));
 }
 
 } // namespace sd

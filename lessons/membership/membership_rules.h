@@ -1,0 +1,59 @@
+#pragma once
+// The membership drill's rules, free of widgets: the four symbols, the statements
+// and how "مسائل جديدة" steps them, the correct symbol of each statement, where a
+// row stands for its caption, and the reward rule of a correction.
+
+#include <QString>
+
+#include <array>
+
+namespace sd::membership {
+
+// What a blank, a model image or a palette button holds. Symbols are compared
+// by identity; each has one picture, named the same wherever it is shown.
+enum class Symbol { Empty, ElementOf, NotElementOf, SubsetOf, NotSubsetOf };
+
+QString pictureOf(Symbol symbol);
+// The symbol a control's picture shows; an unknown or empty picture is Empty.
+Symbol symbolOfPicture(const QString& picture);
+
+// One statement's numbers, as the texts of their labels. B is used by row 4 only.
+struct Statement {
+    QString a, b, r1, r2, r3;
+    bool operator==(const Statement&) const = default;
+};
+
+inline constexpr int kRows = 5;
+// Rows 1 to 5 at indexes 0 to 4.
+using Statements = std::array<Statement, kRows>;
+
+// The numbers the screen opens with, before its first new problems.
+Statements storedStatements();
+
+// A label's text read as a whole number: leading blanks skipped, then an optional
+// sign and the digits that follow; no digits at all reads as 0.
+int numberOf(const QString& text);
+
+// One press of "مسائل جديدة" on the numbers: rows 1, 2, 3, 5, 4 in turn.
+void stepStatements(Statements& rows);
+// The same, row by row (row is 1 to 5).
+void stepRow(int row, Statement& s);
+
+// The symbol that makes row's statement true (row is 1 to 5).
+Symbol correctSymbol(int row, const Statement& s);
+
+// Rows move down the screen by captions: "1" is the top place, "5" the bottom.
+QString nextCaption(const QString& caption);
+int topForCaption(const QString& caption);
+
+// The row after row in button order, the bottom one wrapping to the top.
+int nextRow(int row);
+
+// A placed symbol is right only when it is a symbol and the correct one.
+bool isRight(Symbol placed, Symbol correct);
+
+// A correction earns a reward when the right answers are strictly more than
+// three quarters of all answers judged so far.
+bool earnsReward(int right, int judged);
+
+} // namespace sd::membership
