@@ -9,6 +9,8 @@ constexpr int kBoxWidth = 375;
 constexpr int kBoxHeight = 495;
 constexpr int kSeparatorWidth = 225;
 constexpr int kOpenBraceWidth = 150;
+constexpr int kKeyElementWidth = 180;
+constexpr int kKeySignWidth = 210;
 constexpr FontSpec kNumberFont{"Times New Roman", 24, true};
 constexpr FontSpec kKeyFont{"Traditional Arabic", 15.75, true};
 
@@ -114,18 +116,24 @@ std::vector<KeyPart> rosterKey(const char* open, const char* comma, const char* 
 void addAnswerKey(std::vector<ControlSpec>& out, const char* name, int first,
                   const std::vector<KeyPart>& parts, int left, int top,
                   const std::vector<NumberSpot>& numbers) {
-    // Stored side by side from the left edge going left; the load packs them tight.
+    // Narrow boxes, so that the longest key (a union of seven) stays inside the rows'
+    // frame; the load packs them tight from the stored left edge going left.
+    int at = left;
     for (int i = 0; i < int(parts.size()); ++i) {
         const KeyPart& part = parts[i];
         const bool element = part.number >= 0 && part.number < int(numbers.size());
+        const int width = element ? kKeyElementWidth : kKeySignWidth;
+        if (i > 0)
+            at -= width;
         out.push_back({.kind = Kind::Label,
                        .name = name,
                        .index = first + i,
-                       .at = {left - 240 * i, top, 240, 495},
+                       .at = {at, top, width, 495},
                        .caption = element ? numbers[part.number].caption : part.caption,
                        .font = kKeyFont,
                        .fore = element ? numbers[part.number].color : kWhite,
-                       .autoSize = true,
+                       .align = Align::Center,
+                       .wordWrap = false,
                        .visible = false});
     }
 }
