@@ -6,8 +6,8 @@ using namespace listing;
 
 namespace {
 
-// Row 3 is short of its maximum by one box's worth when complete; row 4 would
-// pass it when complete.
+// Half a point a box: a complete intersection (three boxes) earns 1.5 and is
+// raised to its maximum of 2; a complete union (seven) earns 3.5, cut to 3.
 constexpr RowScoring kSetRow{.weight = 0.5, .maximum = 2.5};
 constexpr RowScoring kIntersectionRow{
     .weight = 0.5, .adjustment = {Adjustment::RaiseWhenEqual, 1.5, 2}, .maximum = 2};

@@ -27,35 +27,35 @@ struct KeyElement {
 };
 
 struct DrillRow {
-    const char* boxes;             // the entry-box array (Text1 ...)
-    int first = 0;                 // the row's box 0 is element `first` of that array
-    int count = 0;                 // number of boxes
-    int separatorBase;             // lbl11(base) opens the row, lbl11(base + k) follows box k-1
-    int noteButton;                // Cmd1 index
-    int checkButton;               // Cmd1 index
-    std::vector<ControlRef> title; // moved to the note button's height at load
-    const char* key;               // answer-key label array
+    const char* boxes = "";          // the entry-box array (Text1 ...)
+    int first = 0;                   // the row's box 0 is element `first` of that array
+    int count = 0;                   // number of boxes
+    int separatorBase = 0;           // lbl11(base) opens the row, lbl11(base + k) follows box k-1
+    int noteButton = -1;             // Cmd1 index
+    int checkButton = -1;            // Cmd1 index
+    std::vector<ControlRef> title{}; // moved to the note button's height at load
+    const char* key = "";            // answer-key label array
     int keyFirst = 0;
     int keyLast = 0;
     bool packKey = true; // close the key's labels up right to left at load
-    std::vector<KeyElement> keyElements;
-    std::optional<RowScoring> scoring; // none: the row is judged only, any number of times
+    std::vector<KeyElement> keyElements{};
+    std::optional<RowScoring> scoring{}; // none: the row is judged only, any number of times
     ControlRef scoreLabel{};
 };
 
 // A note button: the notes (Label2 indexes) it shows and those it hides.
 struct DrillNote {
-    int button;
-    std::vector<int> show;
-    std::vector<int> hide;
+    int button = -1;
+    std::vector<int> show{};
+    std::vector<int> hide{};
 };
 
 // What takes the no-repetition note Label2(0) away again.
 enum class RepeatNoteCleared { ByNewProblem, ByAnyRowButton, Never };
 
 struct DrillData {
-    std::vector<DrillRow> rows; // in tab order
-    std::vector<DrillNote> notes;
+    std::vector<DrillRow> rows{}; // in tab order
+    std::vector<DrillNote> notes{};
     RepeatNoteCleared repeatNote = RepeatNoteCleared::ByNewProblem;
     const char* cornerIcon = "Image4"; // double-clicking it shows or hides the credit Label30
 };
