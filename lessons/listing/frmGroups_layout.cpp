@@ -210,12 +210,6 @@ std::vector<ControlSpec> controls() {
                  .shape = ShapeKind::RoundedRectangle,
                  .borderColor = 0xC0C0C0,
                  .borderWidth = 3});
-    c.push_back(title(0, "س =", {10200, 3240, 735, 495}));
-    c.push_back(title(1, "ص =", {9900, 4080, 1035, 495}));
-    c.push_back(title(3, "س", {10440, 4860, 495, 495}));
-    c.push_back(title(4, "ص =", {9540, 4920, 780, 495}));
-    c.push_back(title(5, "س", {10440, 5760, 495, 495}));
-    c.push_back(title(6, "ص =", {9480, 5880, 840, 495}));
     c.push_back({.kind = Kind::Image,
                  .name = "Image3",
                  .at = {10320, 4920, 285, 540},
@@ -226,6 +220,14 @@ std::vector<ControlSpec> controls() {
                  .at = {10320, 5820, 285, 540},
                  .picture = "listing_union",
                  .stretch = true});
+    // The titles reach right up to the note button, or into the black margin of
+    // the operator picture, so that their "=" keeps clear of the opening brace.
+    c.push_back(title(0, "س =", {10200, 3240, 765, 495}));
+    c.push_back(title(1, "ص =", {9900, 4080, 1065, 495}));
+    c.push_back(title(3, "س", {10440, 4860, 495, 495}));
+    c.push_back(title(4, "ص =", {9540, 4920, 840, 495}));
+    c.push_back(title(5, "س", {10440, 5760, 495, 495}));
+    c.push_back(title(6, "ص =", {9480, 5880, 900, 495}));
 
     const DrillData& drill = frmGroupsDrill();
     int tab = 0;

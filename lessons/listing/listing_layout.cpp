@@ -8,7 +8,7 @@ constexpr QRgb kWhite = 0xFFFFFF;
 constexpr int kBoxWidth = 375;
 constexpr int kBoxHeight = 495;
 constexpr int kSeparatorWidth = 225;
-constexpr int kOpenBraceWidth = 150;
+constexpr int kOpenBraceWidth = 120;
 constexpr int kKeyElementWidth = 180;
 constexpr int kKeySignWidth = 210;
 constexpr FontSpec kNumberFont{"Times New Roman", 24, true};
@@ -95,7 +95,7 @@ void addEntryRow(std::vector<ControlSpec>& out, const EntryRow& row) {
                        .caption = k == 0 ? "{" : "،",
                        .font = separatorFont,
                        .fore = kWhite,
-                       .align = Align::Center,
+                       .align = k == 0 ? Align::Left : Align::Center,
                        .wordWrap = false,
                        .tooltip = k == 0 ? nullptr : row.commaTooltip});
     }
