@@ -148,10 +148,9 @@ std::vector<ControlSpec> controls() {
                  .borderWidth = 5,
                  .fill = Fill::Solid,
                  .fillColor = kDark});
-    // Widened to the left within the frame, keeping their right edges: the rules
-    // are read whole on one line.
-    c.push_back(note(1, "التقاطع هو العناصر المشتركة في س و ص", {360, 2460, 4335, 495}));
-    c.push_back(note(2, "الاتحاد جميع العناصر في س أو   ص ", {360, 2400, 4215, 495}));
+    // Widened to the inside of their frame: the rules are read whole on one line.
+    c.push_back(note(1, "التقاطع هو العناصر المشتركة في س و ص", {390, 2460, 4500, 495}));
+    c.push_back(note(2, "الاتحاد جميع العناصر في س أو   ص ", {390, 2400, 4500, 495}));
     ControlSpec repeat = note(0, "يراعى عدم تكرار العنصر في المجموعة", {420, 60, 4215, 495});
     repeat.back = 0x000040;
     repeat.opaque = true;

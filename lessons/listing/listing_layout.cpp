@@ -1,5 +1,7 @@
 #include "lessons/listing/listing_layout.h"
 
+#include <algorithm>
+
 namespace sd::listing {
 
 namespace {
@@ -84,7 +86,7 @@ void addEntryRow(std::vector<ControlSpec>& out, const EntryRow& row) {
             width = kOpenBraceWidth;
         } else if (k < n) {
             left = row.lefts[k] + kBoxWidth;
-            width = row.lefts[k - 1] - left;
+            width = std::max(0, row.lefts[k - 1] - left);
         } else {
             left = row.lefts[n - 1] - kSeparatorWidth;
         }

@@ -140,6 +140,9 @@ private slots:
     void newProblemClearsTheRows();
     void secondProblemIsJudgedByItsNumbers();
     void exitAndOpenAgain();
+    void textsAreReadWhole_data();
+    void textsAreReadWhole();
+    void longestKeyStaysInsideTheRows();
     void cornerIconTogglesTheCredit();
 };
 
@@ -583,6 +586,41 @@ void TestFrmGroups::exitAndOpenAgain() {
     QCOMPARE(diagram(), QStringLiteral("1 6 2 3 5 9 8 4"));
     QVERIFY(box(1, 0)->text().isEmpty());
     QCOMPARE(caption("Label5", 3), QStringLiteral("0"));
+}
+
+// Scores, notes and the instruction are read whole: no caption is wider than its box.
+void TestFrmGroups::textsAreReadWhole_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("earned 10") << "Label5" << 2 << "10";
+    QTest::newRow("possible 12.5") << "Label5" << 3 << "12.5";
+    QTest::newRow("row score 2.5") << "Label4" << 0 << "2.5";
+    QTest::newRow("instruction") << "Label4" << 4 << "";
+    QTest::newRow("repeat note") << "Label2" << 0 << "";
+    QTest::newRow("intersection rule") << "Label2" << 1 << "";
+    QTest::newRow("union rule") << "Label2" << 2 << "";
+    QTest::newRow("contact") << "Label31" << -1 << "";
+}
+
+void TestFrmGroups::textsAreReadWhole() {
+    QFETCH(QString, name);
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    Label* l = s->get<Label>(name, index);
+    QVERIFY(l);
+    if (!text.isEmpty())
+        l->setCaption(text);
+    const int need = QFontMetrics(l->font()).horizontalAdvance(l->caption());
+    QVERIFY2(need <= l->width(), qPrintable(QStringLiteral("%1 px for %2 px").arg(need).arg(l->width())));
+}
+
+void TestFrmGroups::longestKeyStaysInsideTheRows() {
+    click(cmd1(7));
+    const QRect rows = s->control("Shape3")->twips();
+    QVERIFY(label("lbl5", 14)->left() > rows.left());
+    // and clear of its check button
+    QVERIFY(label("lbl5", 0)->twips().right() < cmd1(7)->left());
 }
 
 void TestFrmGroups::cornerIconTogglesTheCredit() {
