@@ -102,7 +102,7 @@ private:
     void showNote(int index, bool visible);
     bool scored() const;
 
-    const DrillData& data_;
+    const DrillData data_;  // a copy: the screen never depends on where its table lives
     QStringList boxArrays_; // distinct entry-box arrays, in row order
 };
 
