@@ -1,5 +1,11 @@
 # Sources of the lesson in this folder, added to the program's library.
 target_sources(setsdrill_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/listing_rules.h
+  ${CMAKE_CURRENT_LIST_DIR}/listing_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/listing_layout.h
+  ${CMAKE_CURRENT_LIST_DIR}/listing_layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/listing_drill.h
+  ${CMAKE_CURRENT_LIST_DIR}/listing_drill.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmGroups.h
   ${CMAKE_CURRENT_LIST_DIR}/frmGroups.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmGroups_layout.cpp

@@ -1,0 +1,66 @@
+#pragma once
+// Pieces of stored layout the listing drills share: the diagram numbers, the rows
+// of entry boxes with their separators, and the answer-key rows. Each screen's
+// layout table is assembled from these and its own controls.
+
+#include "app/layout.h"
+
+#include <vector>
+
+namespace sd::listing {
+
+// A diagram number: its stored caption, the colour of its region and its place.
+struct NumberSpot {
+    const char* caption;
+    QRgb color;
+    int left;
+    int top;
+    int width = 555;
+};
+
+// The numbers lbl1(0..n-1) of a diagram.
+void addDiagramNumbers(std::vector<ControlSpec>& out, const std::vector<NumberSpot>& numbers);
+
+struct Place {
+    int left;
+    int top;
+};
+
+// The "*" decorations Label3(0..n-1).
+void addStars(std::vector<ControlSpec>& out, const std::vector<Place>& places, FontSpec font);
+
+// Box lefts for a row whose boxes stand `step` twips apart, box 0 at the right.
+std::vector<int> evenlySpaced(int left0, int count, int step = 600);
+
+struct EntryRow {
+    const char* boxes;      // entry-box array
+    int first;              // index of the row's box 0 in that array
+    std::vector<int> lefts; // left of each box, box 0 first
+    int top;
+    int separatorBase;
+    double separatorPoints;
+    const char* commaTooltip = nullptr;
+    int tabIndex = 0; // of box 0; the others follow
+};
+
+// The row's boxes and its separators lbl11(base .. base + n): "{" right of box 0,
+// "،" left of every box.
+void addEntryRow(std::vector<ControlSpec>& out, const EntryRow& row);
+
+// One label of an answer key: a fixed caption, or (number >= 0) the diagram number
+// it copies, shown in the colour of that number's region.
+struct KeyPart {
+    const char* caption = nullptr;
+    int number = -1;
+};
+
+// Open, the elements separated by comma, close.
+std::vector<KeyPart> rosterKey(const char* open, const char* comma, const char* close,
+                               const std::vector<int>& numbers);
+
+// A hidden answer-key row name(first ...), from a stored left edge going left.
+void addAnswerKey(std::vector<ControlSpec>& out, const char* name, int first,
+                  const std::vector<KeyPart>& parts, int left, int top,
+                  const std::vector<NumberSpot>& numbers);
+
+} // namespace sd::listing

@@ -1,0 +1,90 @@
+#pragma once
+// The plain rules of the listing drills: renumbering the diagram, the signs
+// around the entry boxes, judging a written row and scoring it. No widgets here;
+// the screens read their controls, call these and write the results back.
+
+#include <QList>
+#include <QRgb>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace sd::listing {
+
+// The colours a judged entry box takes (its background).
+inline constexpr QRgb kBlack = 0x000000; // a correct element, or an empty box
+inline constexpr QRgb kRed = 0xFF0000;   // not an element of the row's set
+inline constexpr QRgb kGreen = 0x00FF00; // an element written in more than one box
+
+// The signs standing around the boxes of a row.
+inline constexpr char16_t kOpenBrace = u'{';
+inline constexpr char16_t kCloseBrace = u'}';
+inline constexpr char16_t kComma = 0x060C; // Arabic comma
+inline constexpr char16_t kPoint = u'.';
+
+// The next diagram number of a new problem: one cycle through all ten digits,
+// 0 1 3 2 7 5 9 4 6 8 and back to 0. The caption is read as a number; anything
+// that is none of 1..9 becomes "1".
+QString RenumberDigit(const QString& caption);
+
+// What a clicked separator turns into: a comma becomes a closing brace, a closing
+// brace a point, a point a comma again; an opening brace (or anything else) stays "{".
+QString nextSeparator(const QString& shown);
+
+// Writing into box i of a row whose separators start at base: the separator before
+// the box opens the set or continues it, the one after closes it. Only the index
+// counts, not what the box holds.
+struct SeparatorSign {
+    int index;
+    QString caption;
+};
+std::array<SeparatorSign, 2> liveBraces(int base, int box);
+
+enum class Mark { Correct, Wrong, Repeated };
+
+QRgb colorOf(Mark mark);
+// The mark a judged box shows by its colour.
+Mark markOf(QRgb color);
+
+struct Judgement {
+    QList<Mark> marks;     // one per box; an empty box is Correct (drawn black)
+    bool repeated = false; // some element stands in more than one box
+};
+
+// Judges the texts of a row's boxes against the captions of its correct set.
+// Texts are compared as written, after leading and trailing spaces are dropped;
+// only elements of the set are ever marked as repeated.
+Judgement judgeEntries(const QStringList& texts, const QStringList& elements);
+
+// How a row's score is raised or cut after the boxes are counted.
+struct Adjustment {
+    enum Kind { None, RaiseWhenEqual, CapAbove };
+    Kind kind = None;
+    double at = 0; // RaiseWhenEqual: the score that is raised; CapAbove: the cap
+    double to = 0; // RaiseWhenEqual: what it becomes
+};
+
+struct RowScoring {
+    double weight = 0.5; // earned by each correct box
+    Adjustment adjustment{};
+    double maximum = 0; // added to the possible total whenever the row is scored
+};
+
+struct RowScore {
+    double score = 0;
+    double duplicate = 0; // all repeated boxes of a row together earn this once
+    double correct = 0;
+};
+
+// Scores a judged row: each written wrong box costs half a point, each correct box
+// earns the weight, repeats earn half a point once; never below zero.
+RowScore scoreEntries(const QList<Mark>& marks, const QStringList& texts, const RowScoring& scoring);
+
+// Score captions: the shortest decimal text, with the given decimal point.
+QString scoreText(double value, const QString& decimalPoint = QStringLiteral("."));
+// Reads a score caption back; accepts "." as well as the given decimal point.
+// Anything unreadable counts as 0.
+double scoreValue(const QString& caption, const QString& decimalPoint = QStringLiteral("."));
+
+} // namespace sd::listing

@@ -1,0 +1,636 @@
+// The first intersection and union drill as a pupil meets it: the diagram, the
+// rows written by typing or by clicking diagram numbers, the braces that follow,
+// the separators, checking and scoring the rows, the notes, new problems, the
+// clear button and leaving.
+
+#include "app/navigator.h"
+#include "lessons/listing/frmGroups.h"
+#include "support/screentest.h"
+
+#include <QtTest>
+
+using namespace sd;
+
+namespace {
+
+const QString kComma = QStringLiteral("،");
+const QColor kBlack(0, 0, 0);
+const QColor kRed(0xFF, 0, 0);
+const QColor kGreen(0, 0xFF, 0);
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QColor kOrange(0xFF, 0x80, 0);
+const QColor kYellow(0xFF, 0xFF, 0);
+const QString kRepeatNote = QStringLiteral("يراعى عدم تكرار العنصر في المجموعة");
+
+// Row r (1..4): its box array, number of boxes, separator base, check button.
+struct Row {
+    QString boxes;
+    int count;
+    int base;
+    int check;
+    QString key;
+    int keyLast;
+};
+const Row kRows[] = {
+    {},
+    {"Text1", 8, 0, 4, "lbl3", 10},
+    {"Text2", 8, 9, 5, "lbl2", 10},
+    {"Text3", 7, 18, 6, "lbl4", 6},
+    {"Text4", 8, 26, 7, "lbl5", 14},
+};
+
+} // namespace
+
+class TestFrmGroups : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<sdtest::Program> program;
+    Screen* s = nullptr;
+
+    TextBox* box(const QString& boxes, int i) const { return s->get<TextBox>(boxes, i); }
+    TextBox* box(int row, int i) const { return box(kRows[row].boxes, i); }
+    Label* label(const char* name, int i) const { return s->get<Label>(QString::fromLatin1(name), i); }
+    QString caption(const char* name, int i) const { return label(name, i)->caption(); }
+    CommandButton* cmd1(int i) const { return s->get<CommandButton>("Cmd1", i); }
+    bool shown(const char* name, int i = -1) const {
+        return !s->control(QString::fromLatin1(name), i)->widget()->isHidden();
+    }
+
+    void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center()); }
+    void clickNumber(int k) { click(label("lbl1", k)); }
+    void press(const char* name) { click(s->get<CommandButton>(QString::fromLatin1(name))); }
+    void type(TextBox* b, const QString& text) {
+        click(b);
+        b->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(b, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(b, text);
+    }
+    // Writes the entries into the row's boxes from box 0 on.
+    void write(int row, const QStringList& entries) {
+        for (int i = 0; i < entries.size(); ++i)
+            type(box(row, i), entries[i]);
+    }
+    QString diagram() const {
+        QStringList d;
+        for (int k = 0; k < 8; ++k)
+            d.append(caption("lbl1", k));
+        return d.join(u' ');
+    }
+    // Which boxes are 3D, by array and index.
+    QStringList current() const {
+        QStringList out;
+        for (int r = 1; r <= 4; ++r)
+            for (int i = 0; i < kRows[r].count; ++i)
+                if (box(r, i)->appearance() == 1)
+                    out.append(QStringLiteral("%1(%2)").arg(kRows[r].boxes).arg(i));
+        return out;
+    }
+    // The colours of a row's boxes as letters: k black, r red, g green.
+    QString colours(int row) const {
+        QString out;
+        for (int i = 0; i < kRows[row].count; ++i) {
+            const QColor c = box(row, i)->backColor();
+            out += c == kBlack ? u'k' : c == kRed ? u'r' : c == kGreen ? u'g' : u'?';
+        }
+        return out;
+    }
+    QString keyText(int row) const {
+        QString out;
+        for (int i = 0; i <= kRows[row].keyLast; ++i)
+            out += caption(kRows[row].key.toLatin1().constData(), i);
+        return out.simplified();
+    }
+    QString separators(int row) const {
+        QString out;
+        for (int k = 0; k <= kRows[row].count; ++k)
+            out += caption("lbl11", kRows[row].base + k);
+        return out;
+    }
+
+private slots:
+    void init() {
+        program = std::make_unique<sdtest::Program>();
+        s = program->nav->show("frmGroups");
+        QVERIFY(s);
+        s->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s));
+    }
+    void cleanup() { program.reset(); }
+
+    void window();
+    void diagramAsStored_data();
+    void diagramAsStored();
+    void atLoad();
+    void loadLinesUpRowsAndPacksKeys();
+    void clickingNumbersWritesAndMovesOn();
+    void lastBoxOfARowStaysCurrent();
+    void clickingOrFocusingABoxMakesItCurrent();
+    void tabWalksTheRowsInOrder();
+    void braceFollowsOnlyTheIndex();
+    void separatorsCycle();
+    void checkingARow_data();
+    void checkingARow();
+    void answerKeyInTheRegionsColours();
+    void perfectProblemThenClear();
+    void notesShareOneFrame();
+    void repeatNoteStaysUntilNew();
+    void newProblemTenTimes();
+    void newProblemClearsTheRows();
+    void secondProblemIsJudgedByItsNumbers();
+    void exitAndOpenAgain();
+    void textsAreReadWhole_data();
+    void textsAreReadWhole();
+    void longestKeyStaysInsideTheRows();
+    void cornerIconTogglesTheCredit();
+};
+
+void TestFrmGroups::window() {
+    QCOMPARE(s->objectName(), QStringLiteral("frmGroups"));
+    QCOMPARE(s->canvas()->size(), QSize(792, 566));
+    QCOMPARE(s->layoutDirection(), Qt::RightToLeft);
+    QVERIFY(!s->windowTitle().isEmpty());
+    QVERIFY(!s->windowIcon().isNull());
+    QCOMPARE(caption("Label4", 4), QStringLiteral("من الشكل أوجد بطريقة السرد ما يأتي"));
+    QCOMPARE(s->get<CommandButton>("Command1")->caption(), QStringLiteral("جديد"));
+    QCOMPARE(s->get<CommandButton>("Command2")->caption(), QStringLiteral("مسح"));
+    QCOMPARE(s->get<CommandButton>("Command12")->caption(), QStringLiteral("خروج"));
+    QCOMPARE(caption("Label1", 2), QStringLiteral("س"));
+    QCOMPARE(caption("Label1", 7), QStringLiteral("ص"));
+    QCOMPARE(caption("Label1", 0), QStringLiteral("س ="));
+    QCOMPARE(caption("Label1", 1), QStringLiteral("ص ="));
+    QCOMPARE(s->get<Image>("Image3")->picture(), QStringLiteral("listing_intersection"));
+    QCOMPARE(s->get<Image>("Image2")->picture(), QStringLiteral("listing_union"));
+    for (int r = 0; r < 4; ++r) {
+        const QString n = QStringLiteral("(%1)").arg(r + 1);
+        QCOMPARE(cmd1(r)->caption(), n);
+        QCOMPARE(cmd1(r + 4)->caption(), n);
+        QCOMPARE(cmd1(r + 4)->twips().left(), 3480);
+        QCOMPARE(cmd1(r)->twips().left(), 10980);
+    }
+    QCOMPARE(s->control("Shape1")->twips(), QRect(7380, 480, 3735, 1695));
+    QCOMPARE(s->control("Shape1")->widget()->property("borderColor").value<QColor>(), kOrange);
+    QCOMPARE(s->control("Shape2")->widget()->property("borderColor").value<QColor>(), kYellow);
+    QCOMPARE(label("lbl11", 1)->toolTip(), QStringLiteral("اضغط على الفاصلة لتغيرها نقطة أو قوس"));
+    QVERIFY(label("lbl11", 0)->toolTip().isEmpty());
+}
+
+void TestFrmGroups::diagramAsStored_data() {
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("0 both") << 0 << "1" << kOrange << QPoint(8820, 660);
+    QTest::newRow("1 both") << 1 << "6" << kOrange << QPoint(8580, 1200);
+    QTest::newRow("2 both") << 2 << "2" << kOrange << QPoint(7680, 1080);
+    QTest::newRow("3 ص only") << 3 << "3" << kYellow << QPoint(6720, 480);
+    QTest::newRow("4 ص only") << 4 << "5" << kYellow << QPoint(6120, 900);
+    QTest::newRow("5 س only") << 5 << "9" << kWhite << QPoint(10320, 1020);
+    QTest::newRow("6 س only") << 6 << "8" << kWhite << QPoint(9900, 1380);
+    QTest::newRow("7 outside") << 7 << "4" << kYellow << QPoint(5640, 1740);
+}
+
+void TestFrmGroups::diagramAsStored() {
+    QFETCH(int, k);
+    QFETCH(QString, text);
+    QFETCH(QColor, colour);
+    QFETCH(QPoint, at);
+    Label* n = label("lbl1", k);
+    QCOMPARE(n->caption(), text);
+    QCOMPARE(n->foreColor(), colour);
+    QCOMPARE(n->twips().topLeft(), at);
+    QCOMPARE(n->font().bold(), true);
+    QVERIFY(shown("Label3", k));
+    QCOMPARE(caption("Label3", k), QStringLiteral("*"));
+}
+
+void TestFrmGroups::atLoad() {
+    QCOMPARE(current(), QStringList{"Text1(0)"});
+    for (int r = 1; r <= 4; ++r) {
+        QCOMPARE(colours(r), QString(kRows[r].count, u'k'));
+        QCOMPARE(separators(r), QStringLiteral("{") + QString(kRows[r].count, kComma[0]));
+        for (int i = 0; i < kRows[r].count; ++i) {
+            QVERIFY(box(r, i)->text().isEmpty());
+            QCOMPARE(box(r, i)->maxLength(), 1);
+            QCOMPARE(box(r, i)->foreColor(), kWhite);
+        }
+        for (int i = 0; i <= kRows[r].keyLast; ++i)
+            QVERIFY(!shown(kRows[r].key.toLatin1().constData(), i));
+        QVERIFY(cmd1(kRows[r].check)->isEnabled());
+        QCOMPARE(caption("Label4", r - 1), QStringLiteral("0"));
+    }
+    for (int n = 0; n <= 2; ++n)
+        QVERIFY(!shown("Label2", n));
+    QVERIFY(!shown("Label30"));
+    QVERIFY(!shown("Label5", 0));
+    QVERIFY(!shown("Label5", 1));
+    QCOMPARE(caption("Label5", 2), QStringLiteral("0"));
+    QCOMPARE(caption("Label5", 3), QStringLiteral("0"));
+    QVERIFY(shown("Label5", 2));
+    QVERIFY(shown("Label5", 3));
+}
+
+void TestFrmGroups::loadLinesUpRowsAndPacksKeys() {
+    // Titles, pictures, check buttons and keys stand level with the note button.
+    QCOMPARE(label("Label1", 3)->top(), 4920);
+    QCOMPARE(label("Label1", 4)->top(), 4920);
+    QCOMPARE(s->control("Image3")->top(), 4920);
+    QCOMPARE(label("Label1", 5)->top(), 5760);
+    QCOMPARE(s->control("Image2")->top(), 5760);
+    QCOMPARE(label("Label1", 6)->top(), 5760);
+    QCOMPARE(cmd1(4)->top(), 3240);
+    QCOMPARE(cmd1(5)->top(), 4080);
+    QCOMPARE(cmd1(6)->top(), 4920);
+    QCOMPARE(cmd1(7)->top(), 5760);
+    // Row scores keep their places.
+    QCOMPARE(label("Label4", 0)->twips(), QRect(4140, 3180, 615, 615));
+    // Keys: from the stored left edge, each label right against the one before.
+    const int edges[] = {0, 3240, 3240, 3180, 3240};
+    const int tops[] = {0, 3240, 4080, 4920, 5760};
+    for (int r = 1; r <= 4; ++r) {
+        const QByteArray key = kRows[r].key.toLatin1();
+        QCOMPARE(label(key.constData(), 0)->left(), edges[r]);
+        for (int i = 0; i <= kRows[r].keyLast; ++i) {
+            Label* l = label(key.constData(), i);
+            QCOMPARE(l->top(), tops[r]);
+            QVERIFY(l->twipsWidth() > 0);
+            if (i > 0)
+                QCOMPARE(l->left(), label(key.constData(), i - 1)->left() - l->twipsWidth());
+        }
+    }
+}
+
+void TestFrmGroups::clickingNumbersWritesAndMovesOn() {
+    clickNumber(5);
+    QCOMPARE(box(1, 0)->text(), QStringLiteral("9"));
+    QCOMPARE(caption("lbl11", 0), QStringLiteral("{"));
+    QCOMPARE(caption("lbl11", 1), QStringLiteral("}"));
+    QCOMPARE(current(), QStringList{"Text1(1)"});
+    QCOMPARE(QApplication::focusWidget(), box(1, 1));
+    clickNumber(6);
+    clickNumber(0);
+    QCOMPARE(box(1, 1)->text(), QStringLiteral("8"));
+    QCOMPARE(box(1, 2)->text(), QStringLiteral("1"));
+    QCOMPARE(separators(1), QStringLiteral("{،،}،،،،،"));
+    QCOMPARE(current(), QStringList{"Text1(3)"});
+    // One click writes one box.
+    QVERIFY(box(1, 3)->text().isEmpty());
+    QVERIFY(box(2, 0)->text().isEmpty());
+}
+
+void TestFrmGroups::lastBoxOfARowStaysCurrent() {
+    click(box(3, 5));
+    clickNumber(2);
+    QCOMPARE(box(3, 5)->text(), QStringLiteral("2"));
+    QCOMPARE(current(), QStringList{"Text3(6)"}); // the last box of the intersection row
+    clickNumber(0);
+    clickNumber(1);
+    QCOMPARE(box(3, 6)->text(), QStringLiteral("6"));
+    QCOMPARE(current(), QStringList{"Text3(6)"});
+    QCOMPARE(box(3, 5)->text(), QStringLiteral("2"));
+    QVERIFY(box(4, 0)->text().isEmpty());
+    QCOMPARE(caption("lbl11", 18 + 6), kComma);
+    QCOMPARE(caption("lbl11", 18 + 7), QStringLiteral("}"));
+}
+
+void TestFrmGroups::clickingOrFocusingABoxMakesItCurrent() {
+    click(box(2, 3));
+    QCOMPARE(current(), QStringList{"Text2(3)"});
+    box(4, 5)->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(current(), QStringList{"Text4(5)"});
+    // A check button takes the focus; the current box stays the one drawn 3D.
+    click(cmd1(1));
+    QCOMPARE(current(), QStringList{"Text4(5)"});
+    clickNumber(3);
+    QCOMPARE(box(4, 5)->text(), QStringLiteral("3"));
+    QCOMPARE(current(), QStringList{"Text4(6)"});
+}
+
+void TestFrmGroups::tabWalksTheRowsInOrder() {
+    QWidget* w = box(1, 0);
+    w->setFocus(Qt::TabFocusReason);
+    QStringList walk;
+    for (int step = 0; step < 36; ++step) {
+        walk.append(w->objectName());
+        w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus))
+            w = w->nextInFocusChain();
+    }
+    QCOMPARE(walk.mid(0, 10), (QStringList{"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)",
+                                           "Text1(5)", "Text1(6)", "Text1(7)", "Cmd1(4)", "Text2(0)"}));
+    QCOMPARE(walk.at(25), QStringLiteral("Cmd1(6)"));
+    QCOMPARE(walk.at(26), QStringLiteral("Text4(0)"));
+    QCOMPARE(walk.at(35), QStringLiteral("Command1"));
+}
+
+void TestFrmGroups::braceFollowsOnlyTheIndex() {
+    type(box(2, 5), QStringLiteral("3"));
+    QCOMPARE(separators(2), QStringLiteral("{،،،،،}،،"));
+    type(box(2, 2), QStringLiteral("5"));
+    // The brace after box 5 is not taken back: two closing braces.
+    QCOMPARE(separators(2), QStringLiteral("{،،}،،}،،"));
+    // Deleting what box 2 holds draws the same picture.
+    type(box(2, 2), QString());
+    QVERIFY(box(2, 2)->text().isEmpty());
+    QCOMPARE(separators(2), QStringLiteral("{،،}،،}،،"));
+    // Typing into box 0 leaves the brace before it an opening one.
+    type(box(2, 0), QStringLiteral("1"));
+    QCOMPARE(separators(2), QStringLiteral("{}،}،،}،،"));
+    // Writing the same text again changes nothing.
+    label("lbl11", 10)->setCaption(QStringLiteral("."));
+    box(2, 0)->setText(QStringLiteral("1"));
+    QCOMPARE(caption("lbl11", 10), QStringLiteral("."));
+}
+
+void TestFrmGroups::separatorsCycle() {
+    Label* comma = label("lbl11", 29);
+    const QStringList expected{"}", ".", kComma, "}"};
+    for (const QString& e : expected) {
+        click(comma);
+        QCOMPARE(comma->caption(), e);
+    }
+    Label* open = label("lbl11", 26);
+    click(open);
+    QCOMPARE(open->caption(), QStringLiteral("{"));
+    // Only the clicked separator changes.
+    QCOMPARE(caption("lbl11", 28), kComma);
+    QCOMPARE(caption("lbl11", 30), kComma);
+}
+
+void TestFrmGroups::checkingARow_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("colours");
+    QTest::addColumn<QString>("score");
+    QTest::addColumn<bool>("note");
+    QTest::addColumn<QString>("possible");
+    QTest::newRow("س in any order") << 1 << QStringList{"2", "9", "6", "1", "8"} << "kkkkkkkk"
+                                    << "2.5" << false << "2.5";
+    QTest::newRow("س 9 9 8") << 1 << QStringList{"9", "9", "8"} << "ggkkkkkk"
+                             << "1" << true << "2.5";
+    QTest::newRow("س with a stranger") << 1 << QStringList{"9", "8", "1", "6", "2", "7"} << "kkkkkrkk"
+                                       << "2" << false << "2.5";
+    QTest::newRow("س 7 7") << 1 << QStringList{"7", "7"} << "rrkkkkkk"
+                           << "0" << false << "2.5";
+    QTest::newRow("س a space is empty") << 1 << QStringList{" ", "9"} << "kkkkkkkk"
+                                        << "0.5" << false << "2.5";
+    QTest::newRow("س a letter is red") << 1 << QStringList{"9", "a"} << "krkkkkkk"
+                                       << "0" << false << "2.5";
+    QTest::newRow("ص 3 3") << 2 << QStringList{"3", "3"} << "ggkkkkkk"
+                           << "0.5" << true << "2.5";
+    QTest::newRow("ص nothing written") << 2 << QStringList{} << "kkkkkkkk"
+                                       << "0" << false << "2.5";
+    QTest::newRow("ص the outside number") << 2 << QStringList{"1", "4"} << "krkkkkkk"
+                                          << "0" << false << "2.5";
+    QTest::newRow("∩ raised to 2") << 3 << QStringList{"1", "6", "2"} << "kkkkkkk"
+                                   << "2" << false << "2";
+    QTest::newRow("∩ a repeated 2") << 3 << QStringList{"1", "6", "2", "2"} << "kkggkkk"
+                                    << "2" << true << "2";
+    QTest::newRow("∩ two of three") << 3 << QStringList{"6", "2"} << "kkkkkkk"
+                                    << "1" << false << "2";
+    QTest::newRow("∩ the outside number") << 3 << QStringList{"4"} << "rkkkkkk"
+                                          << "0" << false << "2";
+    QTest::newRow("∪ cut to 3") << 4 << QStringList{"9", "8", "1", "6", "2", "3", "5"} << "kkkkkkkk"
+                                << "3" << false << "3";
+    QTest::newRow("∪ six of seven") << 4 << QStringList{"5", "3", "2", "6", "1", "8"} << "kkkkkkkk"
+                                    << "3" << false << "3";
+    QTest::newRow("∪ the outside number")
+        << 4 << QStringList{"9", "8", "1", "6", "2", "3", "5", "4"} << "kkkkkkkr"
+        << "3" << false << "3";
+}
+
+void TestFrmGroups::checkingARow() {
+    QFETCH(int, row);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, colours);
+    QFETCH(QString, score);
+    QFETCH(bool, note);
+    QFETCH(QString, possible);
+    write(row, entries);
+    click(cmd1(kRows[row].check));
+    QCOMPARE(this->colours(row), colours);
+    QCOMPARE(caption("Label4", row - 1), score);
+    QCOMPARE(shown("Label2", 0), note);
+    if (note)
+        QCOMPARE(caption("Label2", 0), kRepeatNote);
+    QCOMPARE(caption("Label5", 2), score);
+    QCOMPARE(caption("Label5", 3), possible);
+    QVERIFY(!cmd1(kRows[row].check)->isEnabled());
+    for (int i = 0; i <= kRows[row].keyLast; ++i)
+        QVERIFY(shown(kRows[row].key.toLatin1().constData(), i));
+    // The other rows are untouched.
+    for (int r = 1; r <= 4; ++r)
+        if (r != row) {
+            QVERIFY(cmd1(kRows[r].check)->isEnabled());
+            QVERIFY(!shown(kRows[r].key.toLatin1().constData(), 0));
+            QCOMPARE(caption("Label4", r - 1), QStringLiteral("0"));
+        }
+}
+
+void TestFrmGroups::answerKeyInTheRegionsColours() {
+    click(cmd1(7));
+    QCOMPARE(keyText(4), QStringLiteral("{ 9 ، 8 ، 1 ، 6 ، 2 ، 3 ، 5 }"));
+    const QColor colours[] = {kWhite, kWhite, kOrange, kOrange, kOrange, kYellow, kYellow};
+    for (int e = 0; e < 7; ++e) {
+        QCOMPARE(label("lbl5", 2 * e + 1)->foreColor(), colours[e]);
+        QCOMPARE(label("lbl5", 2 * e)->foreColor(), kWhite);
+    }
+    // Any row button refreshes every key; the others stay hidden until checked.
+    QCOMPARE(keyText(1), QStringLiteral("{ 9 ، 8 ، 1 ، 6 ، 2 }"));
+    QCOMPARE(keyText(2), QStringLiteral("{ 1 ، 6 ، 2 ، 3 ، 5 }"));
+    QCOMPARE(keyText(3), QStringLiteral("{ 1 ، 6 ، 2 }"));
+    QVERIFY(!shown("lbl3", 1));
+}
+
+void TestFrmGroups::perfectProblemThenClear() {
+    write(1, {"9", "8", "1", "6", "2"});
+    write(2, {"1", "6", "2", "3", "5"});
+    write(3, {"1", "6", "2"});
+    write(4, {"9", "8", "1", "6", "2", "3", "5"});
+    for (int r = 1; r <= 4; ++r)
+        click(cmd1(kRows[r].check));
+    QCOMPARE(caption("Label4", 0), QStringLiteral("2.5"));
+    QCOMPARE(caption("Label4", 1), QStringLiteral("2.5"));
+    QCOMPARE(caption("Label4", 2), QStringLiteral("2"));
+    QCOMPARE(caption("Label4", 3), QStringLiteral("3"));
+    QCOMPARE(caption("Label5", 2), QStringLiteral("10"));
+    QCOMPARE(caption("Label5", 3), QStringLiteral("10"));
+    QVERIFY(!shown("Label2", 0));
+
+    press("Command2");
+    QCOMPARE(caption("Label5", 2), QStringLiteral("0"));
+    QCOMPARE(caption("Label5", 3), QStringLiteral("0"));
+    for (int r = 1; r <= 4; ++r) {
+        QCOMPARE(caption("Label4", r - 1), QStringLiteral("0"));
+        QVERIFY(!cmd1(kRows[r].check)->isEnabled());
+        QVERIFY(shown(kRows[r].key.toLatin1().constData(), 0));
+    }
+    QCOMPARE(box(4, 6)->text(), QStringLiteral("5"));
+
+    // The next problem scores onto the cleared totals.
+    press("Command1");
+    write(3, {"3", "8", "7"});
+    click(cmd1(6));
+    QCOMPARE(caption("Label5", 2), QStringLiteral("2"));
+    QCOMPARE(caption("Label5", 3), QStringLiteral("2"));
+}
+
+void TestFrmGroups::notesShareOneFrame() {
+    click(cmd1(2));
+    QVERIFY(shown("Label2", 1));
+    QVERIFY(!shown("Label2", 2));
+    QCOMPARE(caption("Label2", 1), QStringLiteral("التقاطع هو العناصر المشتركة في س و ص"));
+    click(cmd1(3));
+    QVERIFY(!shown("Label2", 1));
+    QVERIFY(shown("Label2", 2));
+    QCOMPARE(caption("Label2", 2), QStringLiteral("الاتحاد جميع العناصر في س أو   ص "));
+    // The note buttons of rows 1 and 2 have no note and hide none.
+    click(cmd1(0));
+    click(cmd1(1));
+    QVERIFY(shown("Label2", 2));
+    QVERIFY(!shown("Label2", 0));
+    // A note button shows no key and scores nothing.
+    QVERIFY(!shown("lbl5", 0));
+    QCOMPARE(caption("Label5", 3), QStringLiteral("0"));
+}
+
+void TestFrmGroups::repeatNoteStaysUntilNew() {
+    write(2, {"3", "3"});
+    click(cmd1(5));
+    QVERIFY(shown("Label2", 0));
+    click(cmd1(2));
+    click(cmd1(0));
+    write(1, {"9"});
+    click(cmd1(4));
+    QVERIFY(shown("Label2", 0));
+    press("Command2");
+    QVERIFY(shown("Label2", 0));
+    press("Command1");
+    QVERIFY(!shown("Label2", 0));
+    // The rule notes stay through a new problem.
+    QVERIFY(shown("Label2", 1));
+}
+
+void TestFrmGroups::newProblemTenTimes() {
+    press("Command1");
+    QCOMPARE(diagram(), QStringLiteral("3 8 7 2 9 4 0 6"));
+    press("Command1");
+    QCOMPARE(diagram(), QStringLiteral("2 0 5 7 4 6 1 8"));
+    for (int i = 0; i < 8; ++i)
+        press("Command1");
+    QCOMPARE(diagram(), QStringLiteral("1 6 2 3 5 9 8 4"));
+    // Numbers keep their regions' colours.
+    QCOMPARE(label("lbl1", 5)->foreColor(), kWhite);
+    QCOMPARE(label("lbl1", 3)->foreColor(), kYellow);
+}
+
+void TestFrmGroups::newProblemClearsTheRows() {
+    write(1, {"9", "9", "8", "1", "6"});
+    click(label("lbl11", 7)); // a comma left over, turned into a brace
+    click(cmd1(4));
+    write(4, {"7"});
+    click(cmd1(7));
+    QCOMPARE(caption("Label5", 2), QStringLiteral("2"));
+    QCOMPARE(caption("Label5", 3), QStringLiteral("5.5"));
+    click(box(2, 4));
+
+    press("Command1");
+    for (int r = 1; r <= 4; ++r) {
+        QCOMPARE(colours(r), QString(kRows[r].count, u'k'));
+        for (int i = 0; i < kRows[r].count; ++i)
+            QVERIFY(box(r, i)->text().isEmpty());
+        for (int i = 0; i <= kRows[r].keyLast; ++i)
+            QVERIFY(!shown(kRows[r].key.toLatin1().constData(), i));
+        QVERIFY(cmd1(kRows[r].check)->isEnabled());
+        QCOMPARE(caption("Label4", r - 1), QStringLiteral("0"));
+    }
+    // Clearing each box redrew the braces behind it; the separator further left keeps its sign.
+    QCOMPARE(separators(1), QStringLiteral("{،،،،}،}،"));
+    QCOMPARE(separators(4), QStringLiteral("{}،،،،،،،"));
+    // The totals accumulate over problems; the counters start again.
+    QCOMPARE(caption("Label5", 2), QStringLiteral("2"));
+    QCOMPARE(caption("Label5", 3), QStringLiteral("5.5"));
+    QCOMPARE(caption("Label5", 0), QStringLiteral("0"));
+    QCOMPARE(caption("Label5", 1), QStringLiteral("0"));
+    // The current box is left as it was.
+    QCOMPARE(current(), QStringList{"Text2(4)"});
+}
+
+void TestFrmGroups::secondProblemIsJudgedByItsNumbers() {
+    press("Command1");
+    click(box(1, 0));
+    for (int k : {5, 6, 0, 1, 2})
+        clickNumber(k);
+    QCOMPARE(box(1, 4)->text(), QStringLiteral("7"));
+    click(cmd1(4));
+    QCOMPARE(colours(1), QStringLiteral("kkkkkkkk"));
+    QCOMPARE(keyText(1), QStringLiteral("{ 4 ، 0 ، 3 ، 8 ، 7 }"));
+    QCOMPARE(caption("Label4", 0), QStringLiteral("2.5"));
+    // The stored numbers of the first problem are wrong now, the outside 6 too.
+    write(2, {"1", "6", "2", "9"});
+    click(cmd1(5));
+    QCOMPARE(colours(2), QStringLiteral("rrkkkkkk"));
+    QCOMPARE(keyText(2), QStringLiteral("{ 3 ، 8 ، 7 ، 2 ، 9 }"));
+    QCOMPARE(caption("Label4", 1), QStringLiteral("0"));
+}
+
+void TestFrmGroups::exitAndOpenAgain() {
+    press("Command1");
+    write(1, {"4"});
+    press("Command12");
+    sdtest::flushDeletes();
+    QVERIFY(!program->nav->find("frmGroups"));
+    s = program->nav->show("frmGroups");
+    QVERIFY(s);
+    QCOMPARE(diagram(), QStringLiteral("1 6 2 3 5 9 8 4"));
+    QVERIFY(box(1, 0)->text().isEmpty());
+    QCOMPARE(caption("Label5", 3), QStringLiteral("0"));
+}
+
+// Scores, notes and the instruction are read whole: no caption is wider than its box.
+void TestFrmGroups::textsAreReadWhole_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("earned 10") << "Label5" << 2 << "10";
+    QTest::newRow("possible 12.5") << "Label5" << 3 << "12.5";
+    QTest::newRow("row score 2.5") << "Label4" << 0 << "2.5";
+    QTest::newRow("instruction") << "Label4" << 4 << "";
+    QTest::newRow("repeat note") << "Label2" << 0 << "";
+    QTest::newRow("intersection rule") << "Label2" << 1 << "";
+    QTest::newRow("union rule") << "Label2" << 2 << "";
+    QTest::newRow("contact") << "Label31" << -1 << "";
+}
+
+void TestFrmGroups::textsAreReadWhole() {
+    QFETCH(QString, name);
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    Label* l = s->get<Label>(name, index);
+    QVERIFY(l);
+    if (!text.isEmpty())
+        l->setCaption(text);
+    const int need = QFontMetrics(l->font()).horizontalAdvance(l->caption());
+    QVERIFY2(need <= l->width(), qPrintable(QStringLiteral("%1 px for %2 px").arg(need).arg(l->width())));
+}
+
+void TestFrmGroups::longestKeyStaysInsideTheRows() {
+    click(cmd1(7));
+    const QRect rows = s->control("Shape3")->twips();
+    QVERIFY(label("lbl5", 14)->left() > rows.left());
+    // and clear of its check button
+    QVERIFY(label("lbl5", 0)->twips().right() < cmd1(7)->left());
+}
+
+void TestFrmGroups::cornerIconTogglesTheCredit() {
+    QWidget* icon = s->control("Image4")->widget();
+    QTest::mouseDClick(icon, Qt::LeftButton, Qt::NoModifier, icon->rect().center());
+    QVERIFY(shown("Label30"));
+    QVERIFY(!caption("Label30", -1).isEmpty());
+    QTest::mouseDClick(icon, Qt::LeftButton, Qt::NoModifier, icon->rect().center());
+    QVERIFY(!shown("Label30"));
+}
+
+QTEST_MAIN(TestFrmGroups)
+#include "tst_frmGroups.moc"
