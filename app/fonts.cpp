@@ -16,7 +16,7 @@ const QHash<QString, QStringList>& table() {
         {"arial", {"Liberation Sans", "Noto Sans Arabic UI", "Noto Sans Arabic", "DejaVu Sans"}},
         {"arabic transparent", {"Liberation Sans", "Noto Sans Arabic UI", "Noto Sans Arabic", "DejaVu Sans"}},
         {"ms sans serif", {"Liberation Sans", "Noto Sans Arabic UI", "Noto Sans Arabic", "DejaVu Sans"}},
-        {"traditional arabic", {"Amiri", "Noto Naskh Arabic UI", "Noto Naskh Arabic", "DejaVu Serif"}},
+        {"traditional arabic", {"Noto Naskh Arabic UI", "Liberation Serif", "Amiri", "DejaVu Serif"}},
         {"times new roman",
          {"Liberation Serif", "Noto Naskh Arabic UI", "Noto Naskh Arabic", "DejaVu Serif"}},
     };
