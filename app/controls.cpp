@@ -424,9 +424,12 @@ void TextBox::paintEvent(QPaintEvent* e) {
     }
 }
 
+// Coming back to the window (or out of a popup) is not the pupil choosing the
+// box again: lessons that select a box on focus would wipe its row's marks.
 void TextBox::focusInEvent(QFocusEvent* e) {
     QLineEdit::focusInEvent(e);
-    emit gotFocus();
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason)
+        emit gotFocus();
 }
 
 void TextBox::mousePressEvent(QMouseEvent* e) {
@@ -585,7 +588,24 @@ Image::Image(QWidget* parent) : QWidget(parent), Control(this) {
 void Image::configureKind(const ControlSpec& stored) {
     picture_ = QString::fromUtf8(stored.picture ? stored.picture : "");
     stretch_ = stored.stretch;
+    border_ = stored.borderStyle < 0 ? 0 : stored.borderStyle;
+    if (stored.borderColor)
+        borderColor_ = QColor::fromRgb(*stored.borderColor);
     refreshAccessibleName(QString());
+}
+
+void Image::setBorderStyle(int style) {
+    if (style != border_) {
+        border_ = style;
+        update();
+    }
+}
+
+void Image::setBorderColor(const QColor& c) {
+    if (c != borderColor_) {
+        borderColor_ = c;
+        update();
+    }
 }
 
 void Image::setPicture(const QString& name) {
@@ -603,18 +623,26 @@ void Image::setStretch(bool on) {
 }
 
 void Image::paintEvent(QPaintEvent*) {
-    if (picture_.isEmpty())
-        return;
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    QRectF target(rect());
-    if (!stretch_) {
-        const QSize natural = assets::naturalSize(picture_);
-        target = QRectF(0, 0, twips::toPxF(natural.width() * twips::kPerPixel),
-                        twips::toPxF(natural.height() * twips::kPerPixel));
+    const int inset = border_ == 1 ? 1 : 0;
+    if (!picture_.isEmpty()) {
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        QRectF target(rect().adjusted(inset, inset, -inset, -inset));
+        if (!stretch_) {
+            const QSize natural = assets::naturalSize(picture_);
+            target = QRectF(inset, inset, twips::toPxF(natural.width() * twips::kPerPixel),
+                            twips::toPxF(natural.height() * twips::kPerPixel));
+            p.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
+        }
+        assets::draw(p, picture_, target);
+        p.restore();
     }
-    assets::draw(p, picture_, target);
+    if (border_ == 1) {
+        p.setPen(QPen(borderColor_, 1));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void Image::mousePressEvent(QMouseEvent* e) {

@@ -216,6 +216,8 @@ class Image : public QWidget, public Control {
     Q_OBJECT
     Q_PROPERTY(QString picture READ picture WRITE setPicture)
     Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
+    Q_PROPERTY(int borderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor)
     Q_PROPERTY(QRect twips READ twips WRITE setTwips)
 public:
     explicit Image(QWidget* parent = nullptr);
@@ -224,6 +226,12 @@ public:
     void setPicture(const QString& name);
     bool stretch() const { return stretch_; }
     void setStretch(bool on);
+    // A single-line frame around the picture (or around nothing, when the
+    // image is empty), in the border colour: black unless the layout says.
+    int borderStyle() const { return border_; }
+    void setBorderStyle(int style);
+    QColor borderColor() const { return borderColor_; }
+    void setBorderColor(const QColor& c);
 
 signals:
     void clicked();
@@ -241,6 +249,8 @@ protected:
 private:
     QString picture_;
     bool stretch_ = false;
+    int border_ = 0;
+    QColor borderColor_ = Qt::black;
     bool pressed_ = false;
 };
 

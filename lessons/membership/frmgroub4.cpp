@@ -131,8 +131,6 @@ void frmgroub4::LayOutRow(int row) {
     rowButton(row)->setTop(top);
     blank(row)->setTop(top);
     model(row)->setTop(top);
-    if (Control* frame = control("BlankFrame", row))
-        frame->setTop(top);
     for (int i = 0; i < r.labelCount; ++i)
         if (Control* label = control(r.labels, i))
             label->setTop(top);

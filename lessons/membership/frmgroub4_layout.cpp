@@ -12,6 +12,7 @@ constexpr FontSpec kActionFont{"Arial", 11.25, true};
 constexpr FontSpec kExitFont{"Arial", 14.25, true};
 constexpr FontSpec kScoreFont{"Arabic Transparent", 36, false};
 constexpr FontSpec kCreditFont{"Traditional Arabic", 15.75, true};
+constexpr FontSpec kContactFont{"Traditional Arabic", 15.75};
 // The credit and contact lines, short enough for their labels.
 constexpr const char* kContact = "للملاحظات: معلم الرياضيات";
 
@@ -98,27 +99,20 @@ void addRow(std::vector<ControlSpec>& out, int row, const std::vector<Part>& par
                    .back = kPaletteBack,
                    .visible = false,
                    .appearance = row == 1 ? 1 : 0,
-                   .tooltip = "اختر هذه العبارة",
                    .tabIndex = row - 1});
-    // The blank's single-line border, a separate outline so the blank can show
-    // nothing at all when it is empty.
-    out.push_back({.kind = Kind::Shape,
-                   .name = "BlankFrame",
-                   .index = row,
-                   .at = {6000, top, 615, 495},
-                   .borderColor = 0x808080});
+    // Grey, not black, so that an empty blank shows on the black panel.
     out.push_back({.kind = Kind::Image,
                    .name = r.blank,
                    .at = {6000, top, 615, 495},
                    .visible = false,
+                   .borderStyle = 1,
                    .stretch = true,
-                   .tooltip = "الفراغ: اختر العبارة ثم اضغط رمزاً"});
+                   .borderColor = 0x808080});
     out.push_back({.kind = Kind::Image,
                    .name = r.model,
                    .at = {2160, top, 600, 465},
                    .visible = false,
-                   .stretch = true,
-                   .tooltip = "الرمز الصحيح"});
+                   .stretch = true});
 }
 
 ControlSpec paletteButton(const char* name, int left, const char* picture, const char* tooltip,
@@ -255,8 +249,7 @@ std::vector<ControlSpec> controls() {
                  .font = kScoreFont,
                  .fore = 0xFFFFFF,
                  .align = Align::Center,
-                 .wordWrap = false,
-                 .tooltip = "عدد الإجابات الصحيحة"});
+                 .wordWrap = false});
     c.push_back({.kind = Kind::Line,
                  .name = "Line1",
                  .at = {3360, 6600, 5280, 6600},
@@ -269,8 +262,7 @@ std::vector<ControlSpec> controls() {
                  .font = kScoreFont,
                  .fore = 0xFFFFFF,
                  .align = Align::Center,
-                 .wordWrap = false,
-                 .tooltip = "عدد الإجابات المصححة"});
+                 .wordWrap = false});
 
     c.push_back(actionFrame("Shape3", 5640));
     c.push_back(actionButton("Command7", 5640, "التصحيح", 9));
@@ -286,7 +278,7 @@ std::vector<ControlSpec> controls() {
                  .name = "Label9",
                  .at = {8220, 6960, 3435, 555},
                  .caption = kContact,
-                 .font = kCreditFont,
+                 .font = kContactFont,
                  .fore = 0x0000FF,
                  .wordWrap = false});
     c.push_back({.kind = Kind::Label,
@@ -337,8 +329,7 @@ const ScreenLayout& frmgroub4Layout() {
                    .title = kWindowTitle,
                    .backColor = 0xA0A0A0,
                    .picture = "membership_background",
-                   .icon = nullptr,
-                   .cancelButton = "Command12"},
+                   .icon = nullptr},
         .controls = controls(),
     };
     return layout;

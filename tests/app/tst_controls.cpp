@@ -158,6 +158,9 @@ private slots:
 
     void captionChangeIsSignalledOnlyOnARealChange();
     void entryBoxChangeIsSignalledOnlyOnARealChange();
+    void entryBoxGotFocusIsThePupilsChoiceOnly_data();
+    void entryBoxGotFocusIsThePupilsChoiceOnly();
+    void imageBorderFramesThePicture();
     void autoSizedLabelFollowsItsCaption();
     void movingAControlKeepsItsSize();
 
@@ -437,6 +440,41 @@ void TestControls::clickAndDoubleClickSignals() {
     QSignalSpy boxClicks(box, &TextBox::clicked);
     QTest::mouseClick(box, Qt::LeftButton);
     QCOMPARE(boxClicks.count(), 1);
+}
+
+void TestControls::entryBoxGotFocusIsThePupilsChoiceOnly_data() {
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("signalled");
+    QTest::newRow("tab") << int(Qt::TabFocusReason) << true;
+    QTest::newRow("click") << int(Qt::MouseFocusReason) << true;
+    QTest::newRow("program") << int(Qt::OtherFocusReason) << true;
+    QTest::newRow("window comes back") << int(Qt::ActiveWindowFocusReason) << false;
+    QTest::newRow("popup closes") << int(Qt::PopupFocusReason) << false;
+}
+
+void TestControls::entryBoxGotFocusIsThePupilsChoiceOnly() {
+    QFETCH(int, reason);
+    QFETCH(bool, signalled);
+    SampleScreen s;
+    auto* box = s.get<TextBox>("Text1", 0);
+    QSignalSpy spy(box, &TextBox::gotFocus);
+    QFocusEvent in(QEvent::FocusIn, Qt::FocusReason(reason));
+    QCoreApplication::sendEvent(box, &in);
+    QCOMPARE(spy.count(), signalled ? 1 : 0);
+}
+
+void TestControls::imageBorderFramesThePicture() {
+    Image image;
+    image.resize(40, 30);
+    image.setBorderColor(QColor(0x80, 0x80, 0x80));
+    const QImage plain = image.grab().toImage();
+    QVERIFY(plain.pixelColor(0, 0) != QColor(0x80, 0x80, 0x80)); // no border by default
+    image.setBorderStyle(1);
+    QCOMPARE(image.property("borderStyle").toInt(), 1);
+    const QImage framed = image.grab().toImage();
+    for (const QPoint p : {QPoint(0, 0), QPoint(39, 15), QPoint(20, 29)})
+        QCOMPARE(framed.pixelColor(p), QColor(0x80, 0x80, 0x80));
+    QCOMPARE(framed.pixelColor(20, 15), plain.pixelColor(20, 15)); // the inside is left alone
 }
 
 void TestControls::optionButtonIsChosenWhereverClicked() {
