@@ -12,11 +12,18 @@ constexpr QRgb kWhite = 0xFFFFFF;
 constexpr QRgb kOrange = 0xFF8000; // in both sets
 constexpr QRgb kYellow = 0xFFFF00; // in ص only, and outside both
 constexpr QRgb kDark = 0x404040;
-constexpr QRgb kDesktop = 0x3A6EA5; // the classic desktop colour behind the scores
+// The scores stand on the desktop's colour. Qt reports no desktop colour (the
+// palette has no such role, and Linux desktops have none to give), so the classic
+// desktop blue is kept here, the same on every machine.
+constexpr QRgb kDesktop = 0x3A6EA5;
 constexpr QRgb kButtonGrey = 0x808080;
 
 constexpr FontSpec kLetterFont{"Times New Roman", 21.75, true};
-constexpr FontSpec kTitleFont{"Traditional Arabic", 20.25, true};
+// The row titles fit between the opening brace and the note button (rows 3 and 4:
+// on either side of the operator picture). The free Naskh face is much wider
+// than the classic one; at the classic size the letters ran into the brace, the
+// picture and the button.
+constexpr FontSpec kTitleFont{"Traditional Arabic", 15.75, true};
 // The instruction's line runs into the notes frame on its left at the titles'
 // size: the free Naskh face is a little wider than the classic one.
 constexpr FontSpec kInstructionFont{"Traditional Arabic", 19.5, true};
@@ -222,14 +229,14 @@ std::vector<ControlSpec> controls() {
                  .at = {10320, 5820, 285, 540},
                  .picture = "listing_union",
                  .stretch = true});
-    // The titles reach right up to the note button, or into the black margin of
-    // the operator picture, so that their "=" keeps clear of the opening brace.
-    c.push_back(title(0, "س =", {10200, 3240, 765, 495}));
-    c.push_back(title(1, "ص =", {9900, 4080, 1065, 495}));
-    c.push_back(title(3, "س", {10440, 4860, 495, 495}));
-    c.push_back(title(4, "ص =", {9540, 4920, 840, 495}));
-    c.push_back(title(5, "س", {10440, 5760, 495, 495}));
-    c.push_back(title(6, "ص =", {9480, 5880, 900, 495}));
+    // The titles are right-aligned: those at the note button stop two pixels short
+    // of it, those at an operator picture two pixels short of the sign it draws.
+    c.push_back(title(0, "س =", {10200, 3240, 750, 495}));
+    c.push_back(title(1, "ص =", {9900, 4080, 1050, 495}));
+    c.push_back(title(3, "س", {10440, 4860, 510, 495}));
+    c.push_back(title(4, "ص =", {9540, 4920, 810, 495}));
+    c.push_back(title(5, "س", {10440, 5760, 510, 495}));
+    c.push_back(title(6, "ص =", {9480, 5880, 870, 495}));
 
     const DrillData& drill = frmGroupsDrill();
     int tab = 0;

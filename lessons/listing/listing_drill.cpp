@@ -1,6 +1,9 @@
 #include "lessons/listing/listing_drill.h"
 
+#include "lessons/listing/listing_layout.h"
+
 #include <QLocale>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace sd::listing {
@@ -15,9 +18,15 @@ constexpr ControlRef kPossible{"Label5", 3};
 
 constexpr int kRepeatNote = 0; // Label2(0): "do not repeat an element"
 
+// Scores are written with the pupil's decimal separator and read back with it.
 QString decimalPoint() {
-    return QLocale::system().decimalPoint();
+    return QLocale().decimalPoint();
 }
+
+// The frame round the current box is bright; those round the others only show
+// where a box stands on the black rows.
+constexpr QRgb kCurrentFrame = 0xFFFF00;
+constexpr QRgb kBoxFrame = 0x707070;
 
 } // namespace
 
@@ -70,7 +79,7 @@ void ListingDrill::Form_Load() {
     FlattenAllBoxes();
     if (!data_.rows.empty())
         if (TextBox* first = box(data_.rows.front(), 0))
-            first->setAppearance(1);
+            makeCurrent(first);
 }
 
 // ---------------------------------------------------------------- the current box
@@ -80,11 +89,24 @@ void ListingDrill::FlattenAllBoxes() {
         for (int i : indexes(boxes))
             if (auto* b = get<TextBox>(boxes, i))
                 b->setAppearance(0);
+    DrawBoxFrames();
 }
 
 void ListingDrill::makeCurrent(TextBox* b) {
     FlattenAllBoxes();
     b->setAppearance(1);
+    DrawBoxFrames();
+}
+
+// The frames follow the boxes' looks; they record nothing themselves.
+void ListingDrill::DrawBoxFrames() {
+    for (const QString& boxes : std::as_const(boxArrays_))
+        for (int i : indexes(boxes)) {
+            const auto* b = get<TextBox>(boxes, i);
+            auto* frame = get<Shape>(QString::fromLatin1(boxFrameName(boxes.toLatin1().constData())), i);
+            if (b && frame)
+                frame->setBorderColor(QColor::fromRgb(b->appearance() == 1 ? kCurrentFrame : kBoxFrame));
+        }
 }
 
 // The 3D look is the only record of which box is current.
@@ -103,12 +125,16 @@ void ListingDrill::Text_Click(const QString& boxes, int i) {
 
 void ListingDrill::Text_GotFocus(const QString& boxes, int i) {
     auto* b = get<TextBox>(boxes, i);
-    if (!b)
+    if (!b || handingFocusBack_)
         return;
     makeCurrent(b);
     // A box holds one character: what the pupil types next replaces it. Deferred,
-    // or the mouse press that gave the focus would undo the selection.
-    QTimer::singleShot(0, b, &QLineEdit::selectAll);
+    // or the mouse press that gave the focus would undo the selection; by then the
+    // focus may have moved on, and a box without it keeps its text unselected.
+    QTimer::singleShot(0, b, [b] {
+        if (b->hasFocus())
+            b->selectAll();
+    });
 }
 
 // ---------------------------------------------------------------- writing
@@ -236,9 +262,25 @@ void ListingDrill::ScoreRow(const DrillRow& row) {
     setNumber(row.scoreLabel, r.score);
     setNumber(kEarned, r.score + number(kEarned));
     // Each row is scored once per problem; "new problem" enables it again.
-    if (auto* check = get<CommandButton>("Cmd1", row.checkButton))
+    if (auto* check = get<CommandButton>("Cmd1", row.checkButton)) {
+        if (check->hasFocus())
+            HandFocusBack();
         check->setEnabled(false);
+    }
     setNumber(kPossible, number(kPossible) + row.scoring->maximum);
+}
+
+// A disabled button passes the focus on down the tab order, which would make the
+// next row's first box current, or put "new problem" under the next Enter. The
+// focus goes back to the current box instead, which stays what it was; with no
+// current box it rests on the screen itself.
+void ListingDrill::HandFocusBack() {
+    if (TextBox* current = currentBox()) {
+        const QScopedValueRollback quiet(handingFocusBack_, true);
+        current->setFocus(Qt::OtherFocusReason);
+    } else {
+        setFocus(Qt::OtherFocusReason);
+    }
 }
 
 // "Clear": the totals and the row scores start again; nothing else changes.

@@ -70,6 +70,8 @@ protected:
 
     // Draws every entry box flat: no box is current.
     void FlattenAllBoxes();
+    // Draws the frame round each box: bright round the current one.
+    void DrawBoxFrames();
 
     void Text_Click(const QString& boxes, int i);
     void Text_GotFocus(const QString& boxes, int i);
@@ -85,6 +87,7 @@ protected:
     void RefreshAnswerKeys();
     void JudgeRow(const DrillRow& row);
     void ScoreRow(const DrillRow& row);
+    void HandFocusBack();
 
     const DrillData& data() const { return data_; }
 
@@ -104,6 +107,7 @@ private:
 
     const DrillData data_;  // a copy: the screen never depends on where its table lives
     QStringList boxArrays_; // distinct entry-box arrays, in row order
+    bool handingFocusBack_ = false;
 };
 
 } // namespace sd::listing

@@ -1,6 +1,8 @@
 #include "lessons/listing/listing_layout.h"
 
 #include <algorithm>
+#include <map>
+#include <string>
 
 namespace sd::listing {
 
@@ -9,6 +11,7 @@ namespace {
 constexpr QRgb kWhite = 0xFFFFFF;
 constexpr int kBoxWidth = 375;
 constexpr int kBoxHeight = 495;
+constexpr int kFrameMargin = 30; // the frame's two pixels stand outside the box
 constexpr int kSeparatorWidth = 225;
 constexpr int kOpenBraceWidth = 120;
 constexpr int kKeyElementWidth = 180;
@@ -54,19 +57,22 @@ std::vector<int> evenlySpaced(int left0, int count, int step) {
 void addEntryRow(std::vector<ControlSpec>& out, const EntryRow& row) {
     const int n = int(row.lefts.size());
     const FontSpec separatorFont{"Arial", row.separatorPoints, true};
-    // A flat box draws a black line, lost on the black rows: a grey frame behind
-    // every box shows the pupil where the boxes are.
+    const auto topOf = [&row](int p) { return p < int(row.tops.size()) ? row.tops[p] : row.top; };
+    // A flat box draws a black line, lost on the black rows: a frame behind every
+    // box shows the pupil where the boxes are, and sets the current one apart.
     for (int p = 0; p < n; ++p)
         out.push_back({.kind = Kind::Shape,
-                       .name = "BoxFrame",
-                       .index = row.tabIndex + p,
-                       .at = {row.lefts[p] - 15, row.top - 15, kBoxWidth + 30, kBoxHeight + 30},
-                       .borderColor = 0x808080});
+                       .name = boxFrameName(row.boxes),
+                       .index = row.first + p,
+                       .at = {row.lefts[p] - kFrameMargin, topOf(p) - kFrameMargin,
+                              kBoxWidth + 2 * kFrameMargin, kBoxHeight + 2 * kFrameMargin},
+                       .borderColor = 0x707070,
+                       .borderWidth = 2});
     for (int p = 0; p < n; ++p)
         out.push_back({.kind = Kind::TextBox,
                        .name = row.boxes,
                        .index = row.first + p,
-                       .at = {row.lefts[p], row.top, kBoxWidth, kBoxHeight},
+                       .at = {row.lefts[p], topOf(p), kBoxWidth, kBoxHeight},
                        .caption = "",
                        .font = FontSpec{"Arial", 20.25, true},
                        .fore = kWhite,
@@ -81,8 +87,8 @@ void addEntryRow(std::vector<ControlSpec>& out, const EntryRow& row) {
         int left = 0;
         int width = kSeparatorWidth;
         if (k == 0) {
-            // Narrow, so that it keeps clear of the row's title.
-            left = row.lefts[0] + kBoxWidth;
+            // Narrow, so that it keeps clear of the row's title, and clear of box 0's frame.
+            left = row.lefts[0] + kBoxWidth + kFrameMargin;
             width = kOpenBraceWidth;
         } else if (k < n) {
             left = row.lefts[k] + kBoxWidth;
@@ -103,8 +109,17 @@ void addEntryRow(std::vector<ControlSpec>& out, const EntryRow& row) {
     }
 }
 
+const char* boxFrameName(const char* boxes) {
+    // Layout tables keep plain C names: each frame name is made once and kept.
+    static std::map<std::string, std::string> names;
+    auto [it, added] = names.try_emplace(boxes);
+    if (added)
+        it->second = std::string(boxes) + "Frame";
+    return it->second.c_str();
+}
+
 std::vector<KeyPart> rosterKey(const char* open, const char* comma, const char* close,
-                               const std::vector<int>& numbers) {
+                               const std::vector<int>& numbers, const std::vector<KeySign>& signs) {
     std::vector<KeyPart> parts{{.caption = open}};
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         if (i > 0)
@@ -112,6 +127,10 @@ std::vector<KeyPart> rosterKey(const char* open, const char* comma, const char* 
         parts.push_back({.number = numbers[i]});
     }
     parts.push_back({.caption = close});
+    // Only signs are replaced: an element always copies its diagram number.
+    for (const KeySign& sign : signs)
+        if (sign.position >= 0 && sign.position < int(parts.size()) && parts[sign.position].number < 0)
+            parts[sign.position].caption = sign.caption;
     return parts;
 }
 

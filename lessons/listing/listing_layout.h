@@ -33,10 +33,11 @@ void addStars(std::vector<ControlSpec>& out, const std::vector<Place>& places, F
 std::vector<int> evenlySpaced(int left0, int count, int step = 600);
 
 struct EntryRow {
-    const char* boxes;      // entry-box array
-    int first;              // index of the row's box 0 in that array
-    std::vector<int> lefts; // left of each box, box 0 first
-    int top;
+    const char* boxes;       // entry-box array
+    int first;               // index of the row's box 0 in that array
+    std::vector<int> lefts;  // left of each box, box 0 first
+    int top;                 // of the boxes and the separators
+    std::vector<int> tops{}; // boxes standing higher or lower than the row: top of each, box 0 first
     int separatorBase;
     double separatorPoints;
     const char* commaTooltip = nullptr;
@@ -44,8 +45,12 @@ struct EntryRow {
 };
 
 // The row's boxes and its separators lbl11(base .. base + n): "{" right of box 0,
-// "،" left of every box.
+// "،" left of every box; behind each box a frame, boxFrameName(boxes) with the
+// box's index, that shows where the box stands.
 void addEntryRow(std::vector<ControlSpec>& out, const EntryRow& row);
+
+// The name of the frames behind an entry-box array ("Text1" -> "Text1Frame").
+const char* boxFrameName(const char* boxes);
 
 // One label of an answer key: a fixed caption, or (number >= 0) the diagram number
 // it copies, shown in the colour of that number's region.
@@ -54,9 +59,16 @@ struct KeyPart {
     int number = -1;
 };
 
-// Open, the elements separated by comma, close.
+// A sign of an answer key written differently from the others of its row: the
+// label at `position` (counted from the key's first label) shows `caption`.
+struct KeySign {
+    int position;
+    const char* caption;
+};
+
+// Open, the elements separated by comma, close; `signs` replace single signs.
 std::vector<KeyPart> rosterKey(const char* open, const char* comma, const char* close,
-                               const std::vector<int>& numbers);
+                               const std::vector<int>& numbers, const std::vector<KeySign>& signs = {});
 
 // A hidden answer-key row name(first ...), from a stored left edge going left.
 void addAnswerKey(std::vector<ControlSpec>& out, const char* name, int first,

@@ -7,6 +7,7 @@
 #include "lessons/listing/frmGroups.h"
 #include "support/screentest.h"
 
+#include <QLocale>
 #include <QtTest>
 
 using namespace sd;
@@ -21,6 +22,14 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kOrange(0xFF, 0x80, 0);
 const QColor kYellow(0xFF, 0xFF, 0);
 const QString kRepeatNote = QStringLiteral("يراعى عدم تكرار العنصر في المجموعة");
+const QColor kCurrentFrame(0xFF, 0xFF, 0);
+
+// A score as the pupil's locale writes it: "2.5" becomes "2,5" where the comma
+// is the decimal separator.
+QString dec(const QString& score) {
+    QString out = score;
+    return out.replace(u'.', QLocale().decimalPoint());
+}
 
 // Row r (1..4): its box array, number of boxes, separator base, check button.
 struct Row {
@@ -46,6 +55,7 @@ class TestFrmGroups : public QObject {
 
     std::unique_ptr<sdtest::Program> program;
     Screen* s = nullptr;
+    QLocale savedLocale;
 
     TextBox* box(const QString& boxes, int i) const { return s->get<TextBox>(boxes, i); }
     TextBox* box(int row, int i) const { return box(kRows[row].boxes, i); }
@@ -111,13 +121,17 @@ class TestFrmGroups : public QObject {
 
 private slots:
     void init() {
+        savedLocale = QLocale();
         program = std::make_unique<sdtest::Program>();
         s = program->nav->show("frmGroups");
         QVERIFY(s);
         s->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s));
     }
-    void cleanup() { program.reset(); }
+    void cleanup() {
+        program.reset();
+        QLocale::setDefault(savedLocale);
+    }
 
     void window();
     void diagramAsStored_data();
@@ -144,6 +158,22 @@ private slots:
     void textsAreReadWhole();
     void longestKeyStaysInsideTheRows();
     void cornerIconTogglesTheCredit();
+    void checkingKeepsTheCurrentBox_data();
+    void checkingKeepsTheCurrentBox();
+    void checkingEveryRowInTurnKeepsTheCurrentBox();
+    void spaceTwiceOnACheckButtonKeepsTheProblem();
+    void boxLeftBeforeItsSelectionKeepsItsText();
+    void scoresInACommaDecimalLocale();
+    void problemSequence_data();
+    void problemSequence();
+    void entryRowsInPlace_data();
+    void entryRowsInPlace();
+    void currentBoxFrameStandsOut();
+    void screenAreas_data();
+    void screenAreas();
+    void screenAreaShapes();
+    void rowTitlesClearOfTheirNeighbours_data();
+    void rowTitlesClearOfTheirNeighbours();
 };
 
 void TestFrmGroups::window() {
@@ -410,12 +440,12 @@ void TestFrmGroups::checkingARow() {
     write(row, entries);
     click(cmd1(kRows[row].check));
     QCOMPARE(this->colours(row), colours);
-    QCOMPARE(caption("Label4", row - 1), score);
+    QCOMPARE(caption("Label4", row - 1), dec(score));
     QCOMPARE(shown("Label2", 0), note);
     if (note)
         QCOMPARE(caption("Label2", 0), kRepeatNote);
-    QCOMPARE(caption("Label5", 2), score);
-    QCOMPARE(caption("Label5", 3), possible);
+    QCOMPARE(caption("Label5", 2), dec(score));
+    QCOMPARE(caption("Label5", 3), dec(possible));
     QVERIFY(!cmd1(kRows[row].check)->isEnabled());
     for (int i = 0; i <= kRows[row].keyLast; ++i)
         QVERIFY(shown(kRows[row].key.toLatin1().constData(), i));
@@ -450,8 +480,8 @@ void TestFrmGroups::perfectProblemThenClear() {
     write(4, {"9", "8", "1", "6", "2", "3", "5"});
     for (int r = 1; r <= 4; ++r)
         click(cmd1(kRows[r].check));
-    QCOMPARE(caption("Label4", 0), QStringLiteral("2.5"));
-    QCOMPARE(caption("Label4", 1), QStringLiteral("2.5"));
+    QCOMPARE(caption("Label4", 0), dec("2.5"));
+    QCOMPARE(caption("Label4", 1), dec("2.5"));
     QCOMPARE(caption("Label4", 2), QStringLiteral("2"));
     QCOMPARE(caption("Label4", 3), QStringLiteral("3"));
     QCOMPARE(caption("Label5", 2), QStringLiteral("10"));
@@ -532,7 +562,7 @@ void TestFrmGroups::newProblemClearsTheRows() {
     write(4, {"7"});
     click(cmd1(7));
     QCOMPARE(caption("Label5", 2), QStringLiteral("2"));
-    QCOMPARE(caption("Label5", 3), QStringLiteral("5.5"));
+    QCOMPARE(caption("Label5", 3), dec("5.5"));
     click(box(2, 4));
 
     press("Command1");
@@ -550,7 +580,7 @@ void TestFrmGroups::newProblemClearsTheRows() {
     QCOMPARE(separators(4), QStringLiteral("{}،،،،،،،"));
     // The totals accumulate over problems; the counters start again.
     QCOMPARE(caption("Label5", 2), QStringLiteral("2"));
-    QCOMPARE(caption("Label5", 3), QStringLiteral("5.5"));
+    QCOMPARE(caption("Label5", 3), dec("5.5"));
     QCOMPARE(caption("Label5", 0), QStringLiteral("0"));
     QCOMPARE(caption("Label5", 1), QStringLiteral("0"));
     // The current box is left as it was.
@@ -566,7 +596,7 @@ void TestFrmGroups::secondProblemIsJudgedByItsNumbers() {
     click(cmd1(4));
     QCOMPARE(colours(1), QStringLiteral("kkkkkkkk"));
     QCOMPARE(keyText(1), QStringLiteral("{ 4 ، 0 ، 3 ، 8 ، 7 }"));
-    QCOMPARE(caption("Label4", 0), QStringLiteral("2.5"));
+    QCOMPARE(caption("Label4", 0), dec("2.5"));
     // The stored numbers of the first problem are wrong now, the outside 6 too.
     write(2, {"1", "6", "2", "9"});
     click(cmd1(5));
@@ -594,8 +624,8 @@ void TestFrmGroups::textsAreReadWhole_data() {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("text");
     QTest::newRow("earned 10") << "Label5" << 2 << "10";
-    QTest::newRow("possible 12.5") << "Label5" << 3 << "12.5";
-    QTest::newRow("row score 2.5") << "Label4" << 0 << "2.5";
+    QTest::newRow("possible 12.5") << "Label5" << 3 << dec("12.5");
+    QTest::newRow("row score 2.5") << "Label4" << 0 << dec("2.5");
     QTest::newRow("instruction") << "Label4" << 4 << "";
     QTest::newRow("repeat note") << "Label2" << 0 << "";
     QTest::newRow("intersection rule") << "Label2" << 1 << "";
@@ -630,6 +660,363 @@ void TestFrmGroups::cornerIconTogglesTheCredit() {
     QVERIFY(!caption("Label30", -1).isEmpty());
     QTest::mouseDClick(icon, Qt::LeftButton, Qt::NoModifier, icon->rect().center());
     QVERIFY(!shown("Label30"));
+}
+
+// A check button holds the focus when it is pressed and is disabled by the
+// scoring: the focus must not wander down the tab order to another box, or onto
+// "جديد" where the next Enter or Space would wipe the rows.
+void TestFrmGroups::checkingKeepsTheCurrentBox_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("currentRow");
+    QTest::addColumn<int>("currentIndex");
+    QTest::newRow("row 1, a box of row 1") << 1 << 1 << 3;
+    QTest::newRow("row 2, a box of row 1") << 2 << 1 << 3;
+    QTest::newRow("row 3, a box of row 4") << 3 << 4 << 2;
+    QTest::newRow("row 4, its own last box") << 4 << 4 << 7;
+    QTest::newRow("row 4, a box of row 2") << 4 << 2 << 0;
+}
+
+void TestFrmGroups::checkingKeepsTheCurrentBox() {
+    QFETCH(int, row);
+    QFETCH(int, currentRow);
+    QFETCH(int, currentIndex);
+    write(row, {"9", "8"});
+    TextBox* chosen = box(currentRow, currentIndex);
+    click(chosen);
+    const QString name = QStringLiteral("%1(%2)").arg(kRows[currentRow].boxes).arg(currentIndex);
+    QCOMPARE(current(), QStringList{name});
+    click(cmd1(kRows[row].check));
+    QVERIFY(!cmd1(kRows[row].check)->isEnabled());
+    QCOMPARE(current(), QStringList{name});
+    QCOMPARE(QApplication::focusWidget(), chosen);
+    // Handing the focus back writes nothing and judges nothing again.
+    QCOMPARE(box(row, 0)->text(), QStringLiteral("9"));
+    QCOMPARE(caption("Label5", 3), dec(row == 3 ? "2" : row == 4 ? "3" : "2.5"));
+}
+
+void TestFrmGroups::checkingEveryRowInTurnKeepsTheCurrentBox() {
+    click(box(2, 5));
+    QWidget* newProblem = s->get<CommandButton>("Command1");
+    for (int r = 1; r <= 4; ++r) {
+        click(cmd1(kRows[r].check));
+        QCOMPARE(current(), QStringList{"Text2(5)"});
+        QVERIFY(QApplication::focusWidget() != newProblem);
+    }
+    // The pupil carries on where they were.
+    clickNumber(4);
+    QCOMPARE(box(2, 5)->text(), QStringLiteral("5"));
+    QCOMPARE(current(), QStringList{"Text2(6)"});
+}
+
+void TestFrmGroups::spaceTwiceOnACheckButtonKeepsTheProblem() {
+    write(4, {"9", "8", "1"});
+    cmd1(7)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(cmd1(7), Qt::Key_Space);
+    QVERIFY(!cmd1(7)->isEnabled());
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(QApplication::focusWidget() != s->get<CommandButton>("Command1"));
+    QCOMPARE(diagram(), QStringLiteral("1 6 2 3 5 9 8 4"));
+    QCOMPARE(box(4, 0)->text(), QStringLiteral("9"));
+    QCOMPARE(box(4, 1)->text(), QStringLiteral("8"));
+    QCOMPARE(box(4, 2)->text(), QStringLiteral("1"));
+    QVERIFY(shown("lbl5", 0));
+    QCOMPARE(caption("Label4", 3), dec("1.5"));
+    QCOMPARE(current(), QStringList{"Text4(2)"});
+}
+
+// A box selects its character when it gets the focus, a moment later; a box the
+// focus has already left by then is not touched.
+void TestFrmGroups::boxLeftBeforeItsSelectionKeepsItsText() {
+    box(1, 2)->setText(QStringLiteral("5"));
+    box(1, 3)->setText(QStringLiteral("6"));
+    box(1, 2)->setFocus(Qt::OtherFocusReason);
+    box(1, 3)->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
+    QVERIFY(!box(1, 2)->hasSelectedText());
+    QVERIFY(box(1, 3)->hasSelectedText());
+    QCOMPARE(current(), QStringList{"Text1(3)"});
+}
+
+void TestFrmGroups::scoresInACommaDecimalLocale() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    write(1, {"9", "8", "1", "6", "2"});
+    click(cmd1(4));
+    QCOMPARE(caption("Label4", 0), QStringLiteral("2,5"));
+    QCOMPARE(caption("Label5", 2), QStringLiteral("2,5"));
+    QCOMPARE(caption("Label5", 3), QStringLiteral("2,5"));
+    write(2, {"3"});
+    click(cmd1(5));
+    QCOMPARE(caption("Label4", 1), QStringLiteral("0,5"));
+    // "2,5" read back and added to "0,5".
+    QCOMPARE(caption("Label5", 2), QStringLiteral("3"));
+    QCOMPARE(caption("Label5", 3), QStringLiteral("5"));
+    write(3, {"6", "1", "9"});
+    click(cmd1(6));
+    QCOMPARE(caption("Label4", 2), QStringLiteral("0,5"));
+    QCOMPARE(caption("Label5", 2), QStringLiteral("3,5"));
+    QCOMPARE(caption("Label5", 3), QStringLiteral("7"));
+}
+
+// The ten problems and their correct sets, as the answer keys show them.
+void TestFrmGroups::problemSequence_data() {
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QString>("s");
+    QTest::addColumn<QString>("y");
+    QTest::addColumn<QString>("both");
+    QTest::addColumn<QString>("either");
+    QTest::newRow("1") << 0 << "1 6 2 3 5 9 8 4"
+                       << "{ 9 ، 8 ، 1 ، 6 ، 2 }"
+                       << "{ 1 ، 6 ، 2 ، 3 ، 5 }"
+                       << "{ 1 ، 6 ، 2 }"
+                       << "{ 9 ، 8 ، 1 ، 6 ، 2 ، 3 ، 5 }";
+    QTest::newRow("2") << 1 << "3 8 7 2 9 4 0 6"
+                       << "{ 4 ، 0 ، 3 ، 8 ، 7 }"
+                       << "{ 3 ، 8 ، 7 ، 2 ، 9 }"
+                       << "{ 3 ، 8 ، 7 }"
+                       << "{ 4 ، 0 ، 3 ، 8 ، 7 ، 2 ، 9 }";
+    QTest::newRow("3") << 2 << "2 0 5 7 4 6 1 8"
+                       << "{ 6 ، 1 ، 2 ، 0 ، 5 }"
+                       << "{ 2 ، 0 ، 5 ، 7 ، 4 }"
+                       << "{ 2 ، 0 ، 5 }"
+                       << "{ 6 ، 1 ، 2 ، 0 ، 5 ، 7 ، 4 }";
+    QTest::newRow("4") << 3 << "7 1 9 5 6 8 3 0"
+                       << "{ 8 ، 3 ، 7 ، 1 ، 9 }"
+                       << "{ 7 ، 1 ، 9 ، 5 ، 6 }"
+                       << "{ 7 ، 1 ، 9 }"
+                       << "{ 8 ، 3 ، 7 ، 1 ، 9 ، 5 ، 6 }";
+    QTest::newRow("5") << 4 << "5 3 4 9 8 0 2 1"
+                       << "{ 0 ، 2 ، 5 ، 3 ، 4 }"
+                       << "{ 5 ، 3 ، 4 ، 9 ، 8 }"
+                       << "{ 5 ، 3 ، 4 }"
+                       << "{ 0 ، 2 ، 5 ، 3 ، 4 ، 9 ، 8 }";
+    QTest::newRow("6") << 5 << "9 2 6 4 0 1 7 3"
+                       << "{ 1 ، 7 ، 9 ، 2 ، 6 }"
+                       << "{ 9 ، 2 ، 6 ، 4 ، 0 }"
+                       << "{ 9 ، 2 ، 6 }"
+                       << "{ 1 ، 7 ، 9 ، 2 ، 6 ، 4 ، 0 }";
+    QTest::newRow("7") << 6 << "4 7 8 6 1 3 5 2"
+                       << "{ 3 ، 5 ، 4 ، 7 ، 8 }"
+                       << "{ 4 ، 7 ، 8 ، 6 ، 1 }"
+                       << "{ 4 ، 7 ، 8 }"
+                       << "{ 3 ، 5 ، 4 ، 7 ، 8 ، 6 ، 1 }";
+    QTest::newRow("8") << 7 << "6 5 0 8 3 2 9 7"
+                       << "{ 2 ، 9 ، 6 ، 5 ، 0 }"
+                       << "{ 6 ، 5 ، 0 ، 8 ، 3 }"
+                       << "{ 6 ، 5 ، 0 }"
+                       << "{ 2 ، 9 ، 6 ، 5 ، 0 ، 8 ، 3 }";
+    QTest::newRow("9") << 8 << "8 9 1 0 2 7 4 5"
+                       << "{ 7 ، 4 ، 8 ، 9 ، 1 }"
+                       << "{ 8 ، 9 ، 1 ، 0 ، 2 }"
+                       << "{ 8 ، 9 ، 1 }"
+                       << "{ 7 ، 4 ، 8 ، 9 ، 1 ، 0 ، 2 }";
+    QTest::newRow("10") << 9 << "0 4 3 1 7 5 6 9"
+                        << "{ 5 ، 6 ، 0 ، 4 ، 3 }"
+                        << "{ 0 ، 4 ، 3 ، 1 ، 7 }"
+                        << "{ 0 ، 4 ، 3 }"
+                        << "{ 5 ، 6 ، 0 ، 4 ، 3 ، 1 ، 7 }";
+}
+
+void TestFrmGroups::problemSequence() {
+    QFETCH(int, presses);
+    QFETCH(QString, numbers);
+    QFETCH(QString, s);
+    QFETCH(QString, y);
+    QFETCH(QString, both);
+    QFETCH(QString, either);
+    for (int i = 0; i < presses; ++i)
+        press("Command1");
+    QCOMPARE(diagram(), numbers);
+    click(cmd1(0)); // any row button brings the keys up to date
+    QCOMPARE(keyText(1), s);
+    QCOMPARE(keyText(2), y);
+    QCOMPARE(keyText(3), both);
+    QCOMPARE(keyText(4), either);
+}
+
+void TestFrmGroups::entryRowsInPlace_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QPoint>("box0");
+    QTest::addColumn<int>("separatorPx"); // 18 pt, 20.25 pt
+    QTest::newRow("1") << 1 << QPoint(9720, 3300) << 24;
+    QTest::newRow("2") << 2 << QPoint(9720, 4080) << 27;
+    QTest::newRow("3") << 3 << QPoint(9120, 4980) << 27;
+    QTest::newRow("4") << 4 << QPoint(9120, 5880) << 27;
+}
+
+void TestFrmGroups::entryRowsInPlace() {
+    QFETCH(int, row);
+    QFETCH(QPoint, box0);
+    QFETCH(int, separatorPx);
+    for (int k = 0; k < kRows[row].count; ++k) {
+        TextBox* b = box(row, k);
+        QCOMPARE(b->twips(), QRect(box0.x() - 600 * k, box0.y(), 375, 495));
+        QCOMPARE(b->font().pixelSize(), 27); // 20.25 pt
+        QVERIFY(b->font().bold());
+        QVERIFY(b->alignment() & Qt::AlignHCenter);
+    }
+    for (int k = 0; k <= kRows[row].count; ++k) {
+        Label* sep = label("lbl11", kRows[row].base + k);
+        QCOMPARE(sep->font().pixelSize(), separatorPx);
+        QVERIFY(sep->font().bold());
+        QCOMPARE(sep->foreColor(), kWhite);
+        QCOMPARE(sep->top(), box0.y());
+    }
+    // The opening brace stands right of box 0, each comma left of its box.
+    QVERIFY(label("lbl11", kRows[row].base)->left() >= box0.x() + 375);
+    for (int k = 1; k <= kRows[row].count; ++k)
+        QVERIFY(label("lbl11", kRows[row].base + k)->twips().right() < box(row, k - 1)->left());
+}
+
+// The current box is set apart by its look and by the bright frame round it.
+void TestFrmGroups::currentBoxFrameStandsOut() {
+    const auto frameColours = [this] {
+        QStringList bright;
+        for (int r = 1; r <= 4; ++r)
+            for (int i = 0; i < kRows[r].count; ++i) {
+                auto* frame = s->get<Shape>(kRows[r].boxes + QStringLiteral("Frame"), i);
+                if (!frame)
+                    return QStringList{"missing frame"};
+                if (frame->borderColor() == kCurrentFrame)
+                    bright.append(QStringLiteral("%1(%2)").arg(kRows[r].boxes).arg(i));
+                else if (frame->borderColor() == kBlack)
+                    return QStringList{"black frame"};
+            }
+        return bright;
+    };
+    QCOMPARE(frameColours(), QStringList{"Text1(0)"});
+    click(box(3, 4));
+    QCOMPARE(frameColours(), QStringList{"Text3(4)"});
+    QCOMPARE(current(), QStringList{"Text3(4)"});
+    clickNumber(0);
+    QCOMPARE(frameColours(), QStringList{"Text3(5)"});
+    box(4, 7)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(frameColours(), QStringList{"Text4(7)"});
+    // The frame surrounds its box.
+    QCOMPARE(s->control("Text4Frame", 7)->twips().adjusted(30, 30, -30, -30), box(4, 7)->twips());
+}
+
+void TestFrmGroups::screenAreas_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("expected");
+    const QVariant dark = QColor(0x40, 0x40, 0x40);
+    QTest::newRow("new problem place")
+        << "Command1" << QByteArray("twips") << QVariant(QRect(10980, 2460, 615, 495));
+    QTest::newRow("new problem colour")
+        << "Command1" << QByteArray("backColor") << QVariant(QColor(0xC0, 0xFF, 0xC0));
+    QTest::newRow("clear place") << "Command2" << QByteArray("twips") << QVariant(QRect(480, 1560, 675, 495));
+    QTest::newRow("clear colour") << "Command2" << QByteArray("backColor")
+                                  << QVariant(QColor(0x80, 0xFF, 0x80));
+    QTest::newRow("exit place") << "Command12" << QByteArray("twips")
+                                << QVariant(QRect(240, 7200, 1635, 855));
+    QTest::newRow("exit colour") << "Command12" << QByteArray("backColor")
+                                 << QVariant(QColor(0xC0, 0xFF, 0xC0));
+    QTest::newRow("rows frame place")
+        << "Shape3" << QByteArray("twips") << QVariant(QRect(180, 3000, 11535, 3555));
+    QTest::newRow("rows frame border")
+        << "Shape3" << QByteArray("borderColor") << QVariant(QColor(0xC0, 0xC0, 0xC0));
+    QTest::newRow("rows frame inside") << "Shape3" << QByteArray("backColor") << QVariant(kBlack);
+    QTest::newRow("rows frame opaque") << "Shape3" << QByteArray("opaque") << QVariant(true);
+    QTest::newRow("notes frame place")
+        << "Shape5" << QByteArray("twips") << QVariant(QRect(300, 2280, 4695, 675));
+    QTest::newRow("notes frame border") << "Shape5" << QByteArray("borderColor") << QVariant(kYellow);
+    QTest::newRow("notes frame fill") << "Shape5" << QByteArray("fillColor") << dark;
+    QTest::newRow("diagram place") << "Shape6" << QByteArray("twips")
+                                   << QVariant(QRect(5400, 60, 5895, 2355));
+    QTest::newRow("diagram border") << "Shape6" << QByteArray("borderColor") << QVariant(kWhite);
+    QTest::newRow("diagram fill") << "Shape6" << QByteArray("fillColor") << dark;
+    QTest::newRow("exit frame place")
+        << "Shape7" << QByteArray("twips") << QVariant(QRect(180, 7140, 1755, 975));
+    QTest::newRow("exit frame border")
+        << "Shape7" << QByteArray("borderColor") << QVariant(QColor(0x80, 0xFF, 0x80));
+    QTest::newRow("exit frame fill") << "Shape7" << QByteArray("fillColor") << dark;
+    QTest::newRow("fraction line") << "Line1" << QByteArray("twips")
+                                   << QVariant(QRect(3060, 1500, 1440 - 3060, 0));
+    QTest::newRow("ص ellipse place") << "Shape2" << QByteArray("twips")
+                                     << QVariant(QRect(5700, 240, 4215, 1815));
+    QTest::newRow("instruction place")
+        << "Label4(4)" << QByteArray("twips") << QVariant(QRect(4680, 2460, 5655, 555));
+}
+
+void TestFrmGroups::screenAreas() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, property);
+    QFETCH(QVariant, expected);
+    QObject* o = s->findChild<QObject*>(name);
+    QVERIFY2(o, qPrintable(name));
+    QCOMPARE(o->property(property.constData()), expected);
+}
+
+void TestFrmGroups::screenAreaShapes() {
+    const struct {
+        const char* name;
+        ShapeKind kind;
+        int width;
+        Fill fill;
+    } shapes[] = {
+        {"Shape3", ShapeKind::RoundedRectangle, 3, Fill::Transparent},
+        {"Shape5", ShapeKind::RoundedRectangle, 5, Fill::Solid},
+        {"Shape6", ShapeKind::Rectangle, 3, Fill::Solid},
+        {"Shape7", ShapeKind::RoundedRectangle, 3, Fill::Solid},
+        {"Shape1", ShapeKind::Oval, 2, Fill::Transparent},
+        {"Shape2", ShapeKind::Oval, 2, Fill::Transparent},
+    };
+    for (const auto& e : shapes) {
+        auto* shape = s->get<Shape>(QString::fromLatin1(e.name));
+        QVERIFY2(shape, e.name);
+        QVERIFY2(shape->shapeKind() == e.kind, e.name);
+        QVERIFY2(shape->borderWidth() == e.width, e.name);
+        QVERIFY2(shape->fill() == e.fill, e.name);
+    }
+}
+
+// Each title reads on its own: clear of the opening brace on its left, of the
+// note button on its right, and of the operator's sign between its letters.
+void TestFrmGroups::rowTitlesClearOfTheirNeighbours_data() {
+    QTest::addColumn<int>("title");
+    QTest::addColumn<int>("braceOrSign");    // lbl11 index, or -2/-3 for the sign of Image3/Image2
+    QTest::addColumn<int>("rightNeighbour"); // Cmd1 index, or -2/-3 for the sign of Image3/Image2
+    QTest::newRow("row 1 س =") << 0 << 0 << 0;
+    QTest::newRow("row 2 ص =") << 1 << 9 << 1;
+    QTest::newRow("row 3 س") << 3 << -2 << 2;
+    QTest::newRow("row 3 ص =") << 4 << 18 << -2;
+    QTest::newRow("row 4 س") << 5 << -3 << 3;
+    QTest::newRow("row 4 ص =") << 6 << 26 << -3;
+}
+
+void TestFrmGroups::rowTitlesClearOfTheirNeighbours() {
+    QFETCH(int, title);
+    QFETCH(int, braceOrSign);
+    QFETCH(int, rightNeighbour);
+    // The sign is drawn across the middle of its picture, 8 to 27 of 35 units.
+    const auto sign = [this](int which) {
+        const QRect r = s->control(which == -2 ? "Image3" : "Image2")->widget()->geometry();
+        return std::pair{r.left() + r.width() * 8 / 35, r.left() + (r.width() * 27 + 34) / 35};
+    };
+    Label* t = label("Label1", title);
+    const QRect at = t->geometry();
+    const QFontMetrics m(t->font());
+    const int ink = m.horizontalAdvance(t->caption());
+    QVERIFY(ink <= at.width());
+    // Right-aligned: the ink ends at the label's right edge.
+    const int inkLeft = at.right() + 1 - ink;
+    const int inkRight = at.right();
+    int leftLimit = 0;
+    if (braceOrSign >= 0) {
+        Label* brace = label("lbl11", braceOrSign);
+        leftLimit =
+            brace->geometry().left() + QFontMetrics(brace->font()).horizontalAdvance(brace->caption());
+    } else {
+        leftLimit = sign(braceOrSign).second;
+    }
+    const int rightLimit =
+        rightNeighbour >= 0 ? cmd1(rightNeighbour)->geometry().left() - 1 : sign(rightNeighbour).first;
+    QVERIFY2(inkLeft > leftLimit, qPrintable(QStringLiteral("%1 vs %2").arg(inkLeft).arg(leftLimit)));
+    QVERIFY2(inkRight < rightLimit, qPrintable(QStringLiteral("%1 vs %2").arg(inkRight).arg(rightLimit)));
+    // Level with the row's note button.
+    QCOMPARE(t->top(), cmd1(rightNeighbour >= 0 ? rightNeighbour : title == 4 ? 2 : 3)->top());
 }
 
 QTEST_MAIN(TestFrmGroups)

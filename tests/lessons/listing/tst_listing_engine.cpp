@@ -34,14 +34,18 @@ std::vector<ControlSpec> controls() {
                     .separatorBase = 0,
                     .separatorPoints = 18,
                     .tabIndex = 0});
+    // Row B's box 0 stands a little lower than the rest of the row.
     addEntryRow(c, {.boxes = "Text3",
                     .first = 3,
                     .lefts = {5400, 4740, 4200},
                     .top = 2000,
+                    .tops = {2060, 2000, 2000},
                     .separatorBase = 4,
                     .separatorPoints = 18,
                     .tabIndex = 3});
-    addAnswerKey(c, "lbl4", 0, rosterKey("{ ", " ، ", " }", {0, 1}), 3000, 1100, numbers());
+    // The comma of row A's key written without spaces, its brace without one.
+    addAnswerKey(c, "lbl4", 0, rosterKey("{ ", " ، ", " }", {0, 1}, {{2, "،"}, {4, "}"}}), 3000, 1100,
+                 numbers());
     addAnswerKey(c, "lbl4", 5, {{.caption = "{  "}, {.caption = "}"}}, 3000, 1900, numbers());
     for (int i = 0; i < 4; ++i)
         c.push_back({.kind = Kind::Button,
@@ -236,6 +240,49 @@ private slots:
         QVERIFY(shown("Label2", 0));
         click(cmd1(2));
         QVERIFY(!shown("Label2", 0));
+    }
+    void boxesOfARowAtTheirOwnTops() {
+        QCOMPARE(box(3)->twips(), QRect(5400, 2060, 375, 495));
+        QCOMPARE(box(4)->twips(), QRect(4740, 2000, 375, 495));
+        QCOMPARE(box(5)->top(), 2000);
+        // The separators stay on the row's line; each frame follows its box.
+        for (int k = 4; k <= 7; ++k)
+            QCOMPARE(label("lbl11", k)->top(), 2000);
+        QCOMPARE(s->control("Text3Frame", 3)->twips(), QRect(5370, 2030, 435, 555));
+        QCOMPARE(s->control("Text3Frame", 4)->twips(), QRect(4710, 1970, 435, 555));
+        // A row without its own tops keeps every box on its line.
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(box(i)->top(), 1200);
+    }
+    void keySignsOfTheirOwn() {
+        click(cmd1(1));
+        QStringList key;
+        for (int i = 0; i <= 4; ++i)
+            key.append(label("lbl4", i)->caption());
+        QCOMPARE(key, (QStringList{"{ ", "1", "،", "2", "}"}));
+    }
+    void keySignsReplaceOnlySigns_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("expected"); // captions, or "#n" for diagram number n
+        QTest::newRow("a comma") << 4 << "،" << QStringList{"{ ", "#5", " ، ", "#6", "،", "#2", " }"};
+        QTest::newRow("the close") << 6 << "}" << QStringList{"{ ", "#5", " ، ", "#6", " ، ", "#2", "}"};
+        QTest::newRow("the open") << 0 << "{  " << QStringList{"{  ", "#5", " ، ", "#6", " ، ", "#2", " }"};
+        QTest::newRow("an element stays")
+            << 3 << "،" << QStringList{"{ ", "#5", " ، ", "#6", " ، ", "#2", " }"};
+        QTest::newRow("past the end") << 7 << "}" << QStringList{"{ ", "#5", " ، ", "#6", " ، ", "#2", " }"};
+    }
+    void keySignsReplaceOnlySigns() {
+        QFETCH(int, position);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, expected);
+        const QByteArray sign = caption.toUtf8();
+        const std::vector<KeyPart> parts =
+            rosterKey("{ ", " ، ", " }", {5, 6, 2}, {{position, sign.constData()}});
+        QStringList got;
+        for (const KeyPart& p : parts)
+            got.append(p.number >= 0 ? QStringLiteral("#%1").arg(p.number) : QString::fromUtf8(p.caption));
+        QCOMPARE(got, expected);
     }
     void cornerIconFromTheTable() {
         QWidget* icon = s->control("Image8")->widget();
