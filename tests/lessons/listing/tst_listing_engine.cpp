@@ -284,6 +284,35 @@ private slots:
             got.append(p.number >= 0 ? QStringLiteral("#%1").arg(p.number) : QString::fromUtf8(p.caption));
         QCOMPARE(got, expected);
     }
+    // A scored check button is disabled while it holds the focus; with no box
+    // current, the focus must not pass on to a box (making it current) or to
+    // "new problem".
+    void scoredCheckWithNoCurrentBox() {
+        data = drillData(RepeatNoteCleared::Never);
+        data.rows[0].scoring = RowScoring{.weight = 1, .maximum = 2};
+        s = std::make_unique<Drill>(data);
+        s->show();
+        s->runLoad();
+        s->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.get()));
+        s->flatten();
+        click(cmd1(1));
+        QVERIFY(!cmd1(1)->isEnabled());
+        QCOMPARE(current(), -1);
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QVERIFY(!qobject_cast<TextBox*>(focus));
+        QVERIFY(focus != s->get<CommandButton>("Command1"));
+        // The next Space or Enter does nothing at all.
+        QTest::keyClick(focus, Qt::Key_Space);
+        QTest::keyClick(focus, Qt::Key_Return);
+        QVERIFY(!shown("Label2", 1));
+        QVERIFY(!shown("Label2", 2));
+        QCOMPARE(label("lbl1", 0)->caption(), QStringLiteral("1"));
+        QCOMPARE(current(), -1);
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(box(i)->text().isEmpty());
+    }
     void cornerIconFromTheTable() {
         QWidget* icon = s->control("Image8")->widget();
         QTest::mouseDClick(icon, Qt::LeftButton, Qt::NoModifier, icon->rect().center());
