@@ -475,7 +475,7 @@ void frmgrop3::FitNumbersOverBlanks(int row) {
     QTextLayout layout(QString(), description->font(), description);
     QTextLine line;
     int spacing = 0;
-    for (; spacing <= kMostBlankSpacing; ++spacing) {
+    for (;; ++spacing) {
         line = layDescription(layout, description, spacing);
         if (!line.isValid())
             return;
@@ -484,11 +484,11 @@ void frmgrop3::FitNumbersOverBlanks(int row) {
             if (inner(n) && line.cursorToX(runs[n].first) - line.cursorToX(runs[n].second) <
                                 numbers[n]->width() + 2 * gap)
                 fits = false;
-        if (fits)
+        if (fits || spacing == kMostBlankSpacing)
             break;
     }
     if (description->property(kBlankSpacing).toInt() != spacing) {
-        description->setProperty(kBlankSpacing, std::min(spacing, kMostBlankSpacing));
+        description->setProperty(kBlankSpacing, spacing);
         description->update();
     }
 

@@ -244,7 +244,7 @@ void TestFrmgrop3::numbersStandClearOfTheWords() {
     const QList<QStringList> numbers{
         {"Label2"},           {"Label3", "Label4"},   {"Label5(0)", "Label6"}, {"Label7"},
         {"Label8", "Label9"}, {"Label10", "Label11"}, {"Label12", "Label13"},  {"Label14"}};
-    constexpr int kClear = 4; // pixels: about one blank of the description
+    constexpr int kClear = 5; // pixels: more than a blank of the description
     const auto white = [](QRgb c) { return qRed(c) > 90 && qGreen(c) > 90 && qBlue(c) > 90; };
     const auto yellow = [](QRgb c) { return qRed(c) > 90 && qGreen(c) > 90 && qBlue(c) < 60; };
     QWidget* canvas = s->canvas();
