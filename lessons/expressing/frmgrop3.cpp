@@ -2,6 +2,7 @@
 
 #include "app/twips.h"
 
+#include <QPainter>
 #include <QTextLayout>
 
 namespace sd {
@@ -18,8 +19,10 @@ const QColor kRepeated(0x00, 0xFF, 0x00);
 constexpr int kNoBorder = 0;
 constexpr int kBorder = 1;
 
-// Gap between a number at the end of a description and the word before it.
-constexpr int kNumberGap = 45;
+// Clear space between a number and the words beside it.
+constexpr int kNumberGap = 90;
+// Pixels added to each blank of a run, at most, to make room for its number.
+constexpr int kMostBlankSpacing = 12;
 // Room left between "{" and "}" of an empty set.
 constexpr int kEmptySetGap = 200;
 
@@ -42,6 +45,75 @@ const RowNames& names(int row) {
 }
 
 const QString kFirstRowSeparator = QStringLiteral(" ، ");
+
+// Runs of two or more blanks in a description, in reading order: the places
+// its numbers go.
+QList<std::pair<int, int>> blankRuns(const QString& text) {
+    QList<std::pair<int, int>> runs;
+    for (int i = 0; i < text.size();) {
+        if (text[i] != QLatin1Char(' ')) {
+            ++i;
+            continue;
+        }
+        int end = i;
+        while (end < text.size() && text[end] == QLatin1Char(' '))
+            ++end;
+        if (end - i >= 2)
+            runs.append({i, end});
+        i = end;
+    }
+    return runs;
+}
+
+// Extra width given to each blank of a description's runs, kept on the label.
+const char* const kBlankSpacing = "blankSpacing";
+
+// A description laid out as one right-aligned line, its runs of blanks widened
+// by `spacing` pixels a blank; the words between the runs keep their own spacing.
+QTextLine layDescription(QTextLayout& layout, const Label* description, double spacing) {
+    const QString text = description->caption();
+    layout.setText(text);
+    layout.setFont(description->font());
+    QTextOption option(Qt::AlignRight | Qt::AlignAbsolute);
+    option.setTextDirection(Qt::RightToLeft);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    QList<QTextLayout::FormatRange> wide;
+    for (const auto& [start, end] : blankRuns(text)) {
+        QTextLayout::FormatRange range{start, end - start, {}};
+        range.format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+        range.format.setFontLetterSpacing(spacing);
+        wide.append(range);
+    }
+    layout.setFormats(wide);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) {
+        line.setLineWidth(description->width());
+        line.setPosition(QPointF(0, 0));
+    }
+    layout.endLayout();
+    return line;
+}
+
+// Draws a description with its widened runs in place of the label's own drawing.
+class WideBlanks : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* description = qobject_cast<Label*>(watched);
+        if (!description || event->type() != QEvent::Paint)
+            return false;
+        QTextLayout layout(QString(), description->font(), description);
+        layDescription(layout, description, description->property(kBlankSpacing).toDouble());
+        QPainter p(description);
+        p.setPen(description->foreColor());
+        layout.draw(&p, QPointF(0, 0));
+        return true;
+    }
+};
 
 } // namespace
 
@@ -110,6 +182,9 @@ frmgrop3::frmgrop3(Navigator* navigator) : Screen(frmgrop3Layout(), navigator) {
 
 void frmgrop3::Form_Load() {
     AlignRows();
+    auto* wideBlanks = new WideBlanks(this);
+    for (int row = 1; row <= kProblemCount; ++row)
+        get<Label>("Label1", row - 1)->installEventFilter(wideBlanks);
     for (int i = 0; i < kBoxCount; ++i)
         if (TextBox* box = Box(i))
             box->setBorderStyle(kNoBorder);
@@ -162,43 +237,43 @@ void frmgrop3::Label14_Click() {
 }
 
 void frmgrop3::Label2_Change() {
-    CheckButton(1)->setEnabled(true);
+    NumbersChanged(1);
 }
 void frmgrop3::Label3_Change() {
-    CheckButton(2)->setEnabled(true);
+    NumbersChanged(2);
 }
 void frmgrop3::Label4_Change() {
-    CheckButton(2)->setEnabled(true);
+    NumbersChanged(2);
 }
 void frmgrop3::Label5_Change(int) {
-    CheckButton(3)->setEnabled(true);
+    NumbersChanged(3);
 }
 void frmgrop3::Label6_Change() {
-    CheckButton(3)->setEnabled(true);
+    NumbersChanged(3);
 }
 void frmgrop3::Label7_Change() {
-    CheckButton(4)->setEnabled(true);
+    NumbersChanged(4);
 }
 void frmgrop3::Label8_Change() {
-    CheckButton(5)->setEnabled(true);
+    NumbersChanged(5);
 }
 void frmgrop3::Label9_Change() {
-    CheckButton(5)->setEnabled(true);
+    NumbersChanged(5);
 }
 void frmgrop3::Label10_Change() {
-    CheckButton(6)->setEnabled(true);
+    NumbersChanged(6);
 }
 void frmgrop3::Label11_Change() {
-    CheckButton(6)->setEnabled(true);
+    NumbersChanged(6);
 }
 void frmgrop3::Label12_Change() {
-    CheckButton(7)->setEnabled(true);
+    NumbersChanged(7);
 }
 void frmgrop3::Label13_Change() {
-    CheckButton(7)->setEnabled(true);
+    NumbersChanged(7);
 }
 void frmgrop3::Label14_Change() {
-    CheckButton(8)->setEnabled(true);
+    NumbersChanged(8);
 }
 
 // ---------------------------------------------------------------- buttons
@@ -385,53 +460,58 @@ void frmgrop3::AlignRows() {
 }
 
 // The description leaves runs of blanks where its numbers go: the first number
-// sits over the first run, the second over the second; a number with no run of
-// its own, or whose run ends the description, follows the last word.
+// sits in the middle of the first run, the second in the second; a number with
+// no run of its own, or whose run ends the description, follows the last word.
+// A run too narrow for its number and a clear gap each side is widened, so a
+// number never touches a word.
 void frmgrop3::FitNumbersOverBlanks(int row) {
     Label* description = get<Label>("Label1", row - 1);
     const QString text = description->caption();
-    QTextLayout layout(text, description->font());
-    QTextOption option(Qt::AlignRight | Qt::AlignAbsolute);
-    option.setTextDirection(Qt::RightToLeft);
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    if (!line.isValid()) {
-        layout.endLayout();
-        return;
-    }
-    line.setLineWidth(description->width());
-    layout.endLayout();
-
-    // Runs of two or more blanks, in reading order.
-    QList<std::pair<int, int>> runs;
-    for (int i = 0; i < text.size();) {
-        if (text[i] != QLatin1Char(' ')) {
-            ++i;
-            continue;
-        }
-        int end = i;
-        while (end < text.size() && text[end] == QLatin1Char(' '))
-            ++end;
-        if (end - i >= 2)
-            runs.append({i, end});
-        i = end;
-    }
+    const QList<std::pair<int, int>> runs = blankRuns(text);
     const QList<Label*> numbers = NumberLabels(row);
+    const int gap = twips::toPx(kNumberGap);
+    const auto inner = [&](int n) { return n < runs.size() && runs[n].second < text.size(); };
+
+    QTextLayout layout(QString(), description->font(), description);
+    QTextLine line;
+    int spacing = 0;
+    for (;; ++spacing) {
+        line = layDescription(layout, description, spacing);
+        if (!line.isValid())
+            return;
+        bool fits = true;
+        for (int n = 0; n < numbers.size(); ++n)
+            if (inner(n) && line.cursorToX(runs[n].first) - line.cursorToX(runs[n].second) <
+                                numbers[n]->width() + 2 * gap)
+                fits = false;
+        if (fits || spacing == kMostBlankSpacing)
+            break;
+    }
+    if (description->property(kBlankSpacing).toInt() != spacing) {
+        description->setProperty(kBlankSpacing, spacing);
+        description->update();
+    }
+
     for (int n = 0; n < numbers.size(); ++n) {
         Label* label = numbers[n];
-        const bool inner = n < runs.size() && runs[n].second < text.size();
-        const int start = n < runs.size() ? runs[n].first : int(text.size());
-        const double startX = line.cursorToX(start);
-        if (inner) {
-            const double centre = (startX + line.cursorToX(runs[n].second)) / 2;
-            label->setLeft(description->left() + twips::fromPx(qRound(centre)) - label->twipsWidth() / 2);
+        const int width = label->width();
+        int right; // pixels from the description's left edge
+        if (inner(n)) {
+            const double centre = (line.cursorToX(runs[n].first) + line.cursorToX(runs[n].second)) / 2;
+            right = qRound(centre + width / 2.0);
         } else {
-            label->setLeft(description->left() + twips::fromPx(qRound(startX)) - label->twipsWidth() -
-                           kNumberGap);
+            const int start = n < runs.size() ? runs[n].first : int(text.size());
+            right = int(std::floor(line.cursorToX(start))) - gap;
         }
+        label->setLeft(description->left() + twips::fromPx(right - width));
     }
+}
+
+// A problem with new numbers can be checked again; the numbers find their
+// places over the description anew, as their widths may have changed.
+void frmgrop3::NumbersChanged(int row) {
+    CheckButton(row)->setEnabled(true);
+    FitNumbersOverBlanks(row);
 }
 
 Numbers frmgrop3::NumbersOf(int row) const {

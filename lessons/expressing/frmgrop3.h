@@ -86,6 +86,7 @@ private:
     // ---- Private steps ----
     void AlignRows();
     void FitNumbersOverBlanks(int row);
+    void NumbersChanged(int row);
     expressing::Numbers NumbersOf(int row) const;
     void StepProblem(int row);
     void ChangeProblem(int row);

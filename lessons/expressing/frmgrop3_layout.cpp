@@ -13,9 +13,9 @@ constexpr QRgb kWhite = 0xFFFFFF;
 constexpr QRgb kYellow = 0xFFFF00;
 constexpr QRgb kDarkGrey = 0x404040;
 
-constexpr FontSpec kDescriptionFont{"Arial", 11.25, true};
+constexpr FontSpec kDescriptionFont{"Arial", 10.5, true};
 constexpr FontSpec kHeaderFont{"Arial", 12, true};
-constexpr FontSpec kNumberFont{"Arial", 12.75, true};
+constexpr FontSpec kNumberFont{"Arial", 12, true};
 constexpr FontSpec kAnswerFont{"Traditional Arabic", 15.75, true};
 constexpr FontSpec kButtonFont{"Arial", 12, true};
 constexpr FontSpec kSmallBoxFont{"Arial", 21.75, true};
@@ -75,20 +75,18 @@ ControlSpec button(const char* name, Tw at, const char* caption, QRgb back, cons
             .tabIndex = tabIndex};
 }
 
-// A number of a description; its left is fitted over the description's blanks at load.
-ControlSpec number(const char* name, int index, int row, const char* caption, Align align,
-                   const char* tooltip, int width = 0) {
-    if (width == 0)
-        width = align == Align::Center ? 480 : 390;
+// A number of a description: as wide as its digits, placed over the
+// description's blanks when shown and whenever it changes.
+ControlSpec number(const char* name, int index, int row, const char* caption, const char* tooltip) {
     return {.kind = Kind::Label,
             .name = name,
             .index = index,
-            .at = {9000, kRowTop[row - 1], width, 420},
+            .at = {9000, kRowTop[row - 1], 0, 0},
             .caption = caption,
             .font = kNumberFont,
             .fore = kYellow,
-            .align = align,
-            .wordWrap = false,
+            .align = Align::Center,
+            .autoSize = true,
             .pointer = "pointer_arrow",
             .tooltip = tooltip};
 }
@@ -117,19 +115,19 @@ void addRightPanel(std::vector<ControlSpec>& c) {
     }
     const char* const changeTip = "اضغط لتغير الأرقام";
     const char* const digitTip = "اضغط على الرقم لتغيره";
-    c.push_back(number("Label2", -1, 1, "44552", Align::Start, "اضغط على الرقم لتغيره وتغير المسألة", 780));
-    c.push_back(number("Label3", -1, 2, "1", Align::Center, changeTip));
-    c.push_back(number("Label4", -1, 2, "7", Align::Start, changeTip));
-    c.push_back(number("Label5", 0, 3, "3", Align::Center, digitTip));
-    c.push_back(number("Label6", -1, 3, "9", Align::Start, digitTip));
-    c.push_back(number("Label7", -1, 4, "7", Align::Start, nullptr));
-    c.push_back(number("Label8", -1, 5, "2", Align::Center, nullptr));
-    c.push_back(number("Label9", -1, 5, "14", Align::Start, nullptr));
-    c.push_back(number("Label10", -1, 6, "3", Align::Center, nullptr));
-    c.push_back(number("Label11", -1, 6, "15", Align::Start, nullptr));
-    c.push_back(number("Label12", -1, 7, "10", Align::Center, nullptr));
-    c.push_back(number("Label13", -1, 7, "20", Align::Start, nullptr));
-    c.push_back(number("Label14", -1, 8, "20", Align::Start, nullptr));
+    c.push_back(number("Label2", -1, 1, "44552", "اضغط على الرقم لتغيره وتغير المسألة"));
+    c.push_back(number("Label3", -1, 2, "1", changeTip));
+    c.push_back(number("Label4", -1, 2, "7", changeTip));
+    c.push_back(number("Label5", 0, 3, "3", digitTip));
+    c.push_back(number("Label6", -1, 3, "9", digitTip));
+    c.push_back(number("Label7", -1, 4, "7", nullptr));
+    c.push_back(number("Label8", -1, 5, "2", nullptr));
+    c.push_back(number("Label9", -1, 5, "14", nullptr));
+    c.push_back(number("Label10", -1, 6, "3", nullptr));
+    c.push_back(number("Label11", -1, 6, "15", nullptr));
+    c.push_back(number("Label12", -1, 7, "10", nullptr));
+    c.push_back(number("Label13", -1, 7, "20", nullptr));
+    c.push_back(number("Label14", -1, 8, "20", nullptr));
     // The "=" signs stand in front of the numbers beside them.
     for (int k = 1; k <= kProblemCount; ++k) {
         c.push_back(label("Label5", k, {8430, kRowTop[k - 1], 210, 420}, "=", kDescriptionFont, kWhite,
@@ -205,8 +203,8 @@ void addCheckButtons(std::vector<ControlSpec>& c) {
 }
 
 // One answer row: "{" first, elements at the odd indices, separators between,
-// "}" last. Elements of the later rows keep stored places; the first row is
-// packed when shown.
+// "}" last. These are only starting places: every row is packed leftwards from
+// its "{" when its correct set is shown.
 void addAnswerRow(std::vector<ControlSpec>& c, const char* name, int row, int slotTotal, int elementWidth,
                   int separatorWidth, const char* separatorCaption) {
     const int top = kRowTop[row - 1];

@@ -4,6 +4,7 @@
 
 #include "app/controls.h"
 #include "app/navigator.h"
+#include "app/twips.h"
 #include "lessons/expressing/frmgrop3.h"
 #include "support/screentest.h"
 
@@ -75,6 +76,9 @@ private slots:
     void controls();
     void descriptions_data();
     void descriptions();
+    void numbersStandClearOfTheWords();
+    void panels();
+    void separatorsAndMessages();
     void palette();
     void rowsStandOnTheirChangeButtons();
     void loadState();
@@ -85,6 +89,7 @@ private slots:
     void equalsSignsChangeNothing();
     void stepHidesTheAnswerAndEnablesTheCheck();
     void changeButtonEmptiesTheRowAndKeepsTheBorder();
+    void clickingANumberLeavesTheBoxesAlone();
     void newAndClearStepEveryProblem_data();
     void newAndClearStepEveryProblem();
 
@@ -109,6 +114,10 @@ private slots:
     void judgingOnScreen();
     void emptySelectedBoxAfterCheck();
     void clickingIntoAJudgedRowWipesItsMarks();
+    void typingAfterACheckKeepsTheColour();
+    void comingBackToTheWindowKeepsTheMarks_data();
+    void comingBackToTheWindowKeepsTheMarks();
+    void comingBackFromAnotherWindowKeepsTheMarks();
 
     void solution_data();
     void solution();
@@ -218,7 +227,6 @@ void TestFrmgrop3::descriptions() {
         QCOMPARE(n->foreColor(), QColor(Qt::yellow));
         if (!tooltip.isEmpty())
             QCOMPARE(n->toolTip(), tooltip);
-        // The number sits within the description's row, not over the "=".
         // The number sits over its description, clear of the "=" (which stands in front).
         Label* equals = label("Label5", row);
         QVERIFY(n->left() + n->twipsWidth() > equals->left() + equals->twipsWidth() + 150);
@@ -227,6 +235,84 @@ void TestFrmgrop3::descriptions() {
     // Two numbers read right to left: a is the right-hand one.
     if (numbers.size() == 2)
         QVERIFY(s->findChild<Label*>(numbers[0])->left() > s->findChild<Label*>(numbers[1])->left());
+}
+
+// What the pupil sees of a row: white ink is the description's words and the
+// "=", yellow ink the numbers. Each number's rectangle holds its digits and
+// keeps a clear gap to every word, whatever numbers the problem steps through.
+void TestFrmgrop3::numbersStandClearOfTheWords() {
+    const QList<QStringList> numbers{
+        {"Label2"},           {"Label3", "Label4"},   {"Label5(0)", "Label6"}, {"Label7"},
+        {"Label8", "Label9"}, {"Label10", "Label11"}, {"Label12", "Label13"},  {"Label14"}};
+    constexpr int kClear = 5; // pixels: more than a blank of the description
+    const auto white = [](QRgb c) { return qRed(c) > 90 && qGreen(c) > 90 && qBlue(c) > 90; };
+    const auto yellow = [](QRgb c) { return qRed(c) > 90 && qGreen(c) > 90 && qBlue(c) < 60; };
+    QWidget* canvas = s->canvas();
+    const QRect panel(canvas->mapFrom(label("Label1", 0)->parentWidget(), QPoint(twips::toPx(8400), 0)),
+                      QSize(twips::toPx(11400 - 8400), canvas->height()));
+    for (int k = 1; k <= 8; ++k) {
+        for (int step = 0; step < 5; ++step) {
+            const QImage shot = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (const QString& name : numbers[k - 1]) {
+                auto* n = s->findChild<Label*>(name);
+                const QRect r(n->mapTo(canvas, QPoint(0, 0)), n->size());
+                int digitsInside = 0;
+                for (int y = r.top(); y <= r.bottom(); ++y) {
+                    for (int x = panel.left(); x < panel.left() + panel.width(); ++x) {
+                        const QRgb c = shot.pixel(x, y);
+                        if (yellow(c) && r.contains(x, y))
+                            ++digitsInside;
+                        if (white(c) && x >= r.left() - kClear && x <= r.right() + kClear)
+                            QFAIL(qPrintable(QStringLiteral("row %1, %2 = %3: a word's ink at x %4 "
+                                                            "(number spans %5..%6)")
+                                                 .arg(k)
+                                                 .arg(name, n->caption())
+                                                 .arg(x)
+                                                 .arg(r.left())
+                                                 .arg(r.right())));
+                    }
+                }
+                QVERIFY2(digitsInside > 0, qPrintable(name));
+            }
+            click(s->findChild<QWidget*>(numbers[k - 1][0]));
+        }
+    }
+}
+
+void TestFrmgrop3::panels() {
+    // Right: descriptions; middle: the entry grid; left: the correct answers.
+    const QList<std::tuple<QString, int, int>> extents{
+        {"Shape2", 8400, 11835}, {"Shape1", 3600, 8355}, {"Shape3", 60, 3495}};
+    for (const auto& [name, left, right] : extents) {
+        auto* shape = s->get<Shape>(name);
+        QVERIFY(shape);
+        QCOMPARE(shape->left(), left);
+        QCOMPARE(shape->left() + shape->twipsWidth(), right);
+        QCOMPARE(shape->backColor(), kBlack);
+        QVERIFY(shape->isOpaque());
+        QCOMPARE(shape->borderColor(), kBlack);
+        QCOMPARE(shape->borderWidth(), 10);
+        // One vertical extent for the three, holding the answer header and every row.
+        QCOMPARE(shape->top(), s->get<Shape>("Shape2")->top());
+        QCOMPARE(shape->twipsHeight(), s->get<Shape>("Shape2")->twipsHeight());
+        QVERIFY(shape->top() <= label("Label27")->top());
+        QVERIFY(shape->top() + shape->twipsHeight() >= 6840 + 495);
+        // Panels lie under the rows: a click on a row reaches its control.
+        QVERIFY(shape->parentWidget()->children().indexOf(shape) <
+                shape->parentWidget()->children().indexOf(box(0)));
+    }
+}
+
+void TestFrmgrop3::separatorsAndMessages() {
+    for (int sep = 0; sep < 68; ++sep) {
+        Label* l = label("Label23", sep);
+        QCOMPARE(l->foreColor(), QColor(Qt::white));
+        QCOMPARE(l->toolTip(), QStringLiteral("اضغط على النقطة لتغيرها فاصلة أو قوس"));
+    }
+    for (const QString& note : {QStringLiteral("Label24"), QStringLiteral("Label25")}) {
+        QCOMPARE(label(note)->foreColor(), QColor(Qt::white));
+        QVERIFY(!label(note)->isOpaque());
+    }
 }
 
 void TestFrmgrop3::palette() {
@@ -310,12 +396,19 @@ void TestFrmgrop3::entryBoxes() {
         QVERIFY(b->font().bold());
         QVERIFY(b->alignment() & Qt::AlignHCenter);
         QVERIFY(b->text().isEmpty());
-        // Only a box the focus went into may be selected; every other is plain black.
-        if (b->hasFocus())
-            continue;
-        QCOMPARE(b->backColor(), kBlack);
-        QCOMPARE(b->borderStyle(), 0);
     }
+    // The window coming up is not the pupil choosing a box: none is selected,
+    // so a palette digit has nowhere to go.
+    QVERIFY(QTest::qWaitForWindowActive(s));
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 60; ++i) {
+        QCOMPARE(box(i)->backColor(), kBlack);
+        QCOMPARE(box(i)->borderStyle(), 0);
+    }
+    clickLabel("Label28", 4);
+    for (int i = 0; i < 60; ++i)
+        QVERIFY(box(i)->text().isEmpty());
+    QVERIFY(borderedBoxes().isEmpty());
 }
 
 // ---------------------------------------------------------------- stepping
@@ -393,6 +486,27 @@ void TestFrmgrop3::changeButtonEmptiesTheRowAndKeepsTheBorder() {
     // Other rows keep what the pupil wrote and the answer shown.
     QCOMPARE(box(8)->text(), QStringLiteral("1"));
     QVERIFY(!answer(2, 0)->isHidden());
+}
+
+void TestFrmgrop3::clickingANumberLeavesTheBoxesAlone() {
+    // Between 3 and 9: 4 is right, 2 wrong, 5 twice repeated.
+    click(box(21));
+    QTest::keyClicks(box(21), "7");
+    fill({{16, "4"}, {17, "2"}, {18, "5"}, {19, "5"}});
+    check(3);
+    const QList<QColor> before{kBlack, kRed, kGreen, kGreen, kBlack, kBlack};
+    for (int j = 0; j < 6; ++j)
+        QCOMPARE(box(16 + j)->backColor(), before[j]);
+    clickLabel("Label6");
+    QCOMPARE(caption("Label5", 0), QStringLiteral("1"));
+    const QStringList texts{"4", "2", "5", "5", "", "7"};
+    for (int j = 0; j < 6; ++j) {
+        QCOMPARE(box(16 + j)->text(), texts[j]);
+        QCOMPARE(box(16 + j)->backColor(), before[j]);
+    }
+    QCOMPARE(borderedBoxes(), (QList<int>{17, 18, 19}));
+    QVERIFY(answer(3, 0)->isHidden());
+    QVERIFY(button("Command4")->isEnabled());
 }
 
 void TestFrmgrop3::newAndClearStepEveryProblem_data() {
@@ -817,6 +931,79 @@ void TestFrmgrop3::clickingIntoAJudgedRowWipesItsMarks() {
     click(button("Command11"));
     QCOMPARE(box(0)->backColor(), kRed);
     QCOMPARE(box(1)->backColor(), kGreen);
+}
+
+void TestFrmgrop3::typingAfterACheckKeepsTheColour() {
+    // From 1 to 7: 9 is wrong, 3 twice repeated.
+    fill({{8, "9"}, {9, "3"}, {10, "3"}});
+    check(2);
+    QCOMPARE(box(8)->backColor(), kRed);
+    QCOMPARE(box(9)->backColor(), kGreen);
+    // The pupil mends the entries in place; the marks stay until judged again.
+    QTest::keyClick(box(8), Qt::Key_Backspace);
+    QTest::keyClicks(box(8), "2");
+    QTest::keyClick(box(10), Qt::Key_Backspace);
+    QTest::keyClicks(box(10), "4");
+    QCOMPARE(box(8)->text(), QStringLiteral("2"));
+    QCOMPARE(box(10)->text(), QStringLiteral("4"));
+    QCOMPARE(box(8)->backColor(), kRed);
+    QCOMPARE(box(9)->backColor(), kGreen);
+    QCOMPARE(box(10)->backColor(), kGreen);
+    QCOMPARE(borderedBoxes(), (QList<int>{8, 9, 10}));
+    // The next check judges what is written now.
+    click(button("Command11"));
+    for (int i = 8; i <= 10; ++i) {
+        QCOMPARE(box(i)->backColor(), kBlack);
+        QCOMPARE(box(i)->borderStyle(), 0);
+    }
+}
+
+void TestFrmgrop3::comingBackToTheWindowKeepsTheMarks_data() {
+    QTest::addColumn<int>("reason");
+    QTest::newRow("window active again") << int(Qt::ActiveWindowFocusReason);
+    QTest::newRow("popup closed") << int(Qt::PopupFocusReason);
+}
+
+void TestFrmgrop3::comingBackToTheWindowKeepsTheMarks() {
+    QFETCH(int, reason);
+    fill({{0, "3"}, {1, "4"}, {2, "4"}});
+    check(1);
+    QCOMPARE(box(0)->backColor(), kRed);
+    QFocusEvent back(QEvent::FocusIn, Qt::FocusReason(reason));
+    QApplication::sendEvent(box(1), &back);
+    QCOMPARE(box(0)->backColor(), kRed);
+    QCOMPARE(box(1)->backColor(), kGreen);
+    QCOMPARE(box(2)->backColor(), kGreen);
+    QCOMPARE(borderedBoxes(), (QList<int>{0, 1, 2}));
+    // Tabbing into the box is a choice: it selects it and wipes the row.
+    QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(box(1), &tab);
+    QCOMPARE(box(0)->backColor(), kBlack);
+    QCOMPARE(box(1)->backColor(), kBlue);
+}
+
+void TestFrmgrop3::comingBackFromAnotherWindowKeepsTheMarks() {
+    QVERIFY(QTest::qWaitForWindowActive(s));
+    click(box(3));
+    QVERIFY(box(3)->hasFocus());
+    fill({{0, "3"}, {1, "4"}, {2, "4"}});
+    button("Command1")->click(); // pressed without taking the focus from box 3
+    QVERIFY(box(3)->hasFocus());
+    const QList<QColor> marks{kRed, kGreen, kGreen, kBlue};
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(box(i)->backColor(), marks[i]);
+
+    QWidget other;
+    other.resize(200, 100);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    s->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s));
+    QTRY_VERIFY(box(3)->hasFocus());
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(box(i)->backColor(), marks[i]);
+    QCOMPARE(borderedBoxes(), (QList<int>{0, 1, 2, 3}));
 }
 
 // ---------------------------------------------------------------- solution and score
