@@ -1,0 +1,3 @@
+# Sources of the Venn diagram lesson, added to the program's library.
+target_sources(setsdrill_core PRIVATE
+)

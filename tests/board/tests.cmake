@@ -1,0 +1,1 @@
+# Tests of the blackboard in board/ (paths are relative to tests/).

@@ -1,0 +1,1 @@
+# Tests of the lesson in lessons/venn (paths are relative to tests/).
