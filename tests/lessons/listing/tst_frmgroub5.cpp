@@ -46,6 +46,15 @@ private slots:
             for (int i : d->s->indexes(QString::fromLatin1(name)))
                 QVERIFY2(d->readWhole(name, i), qPrintable(QStringLiteral("%1(%2)").arg(name).arg(i)));
         QVERIFY(d->readWhole("Label4"));
+        // The set letters stand inside the diagram's frame, clear of its edge.
+        const QRect frame = d->s->control("Shape6")->widget()->geometry().adjusted(3, 3, -3, -3);
+        for (int i : {2, 7}) {
+            const Label* letter = d->label("Label1", i);
+            const int ink = QFontMetrics(letter->font()).horizontalAdvance(letter->caption());
+            const QRect at = letter->geometry();
+            QVERIFY2(frame.left() < at.center().x() - ink / 2 && at.center().x() + ink / 2 < frame.right(),
+                     qPrintable(letter->caption()));
+        }
     }
 
     // Tooltips on the note buttons, the check buttons and every comma; none on the braces.
