@@ -31,6 +31,13 @@ inline QString dec(QString score) {
     return score.replace(u'.', QLocale().decimalPoint());
 }
 
+// A set as the answer keys write it, from its elements apart by blanks: "{ 2 ، 6 }", "{ }".
+inline QString roster(const QString& elements) {
+    const QStringList e = elements.split(u' ', Qt::SkipEmptyParts);
+    return e.isEmpty() ? QStringLiteral("{ }")
+                       : QStringLiteral("{ ") + e.join(QStringLiteral(" ، ")) + QStringLiteral(" }");
+}
+
 class DrillScreen {
 public:
     DrillScreen(const char* name, std::vector<Row> rows) : rows_(std::move(rows)) {

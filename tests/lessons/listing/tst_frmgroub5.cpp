@@ -75,53 +75,40 @@ private slots:
     void problemSequence_data() {
         QTest::addColumn<int>("presses");
         QTest::addColumn<QString>("numbers");
-        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("keys"); // each row's elements, rows apart by "|"
         QTest::newRow("1") << 0 << "1 6 2 3 5 9 8 0"
-                           << QStringList{"{ 9 ، 8 }", "{ 3 ، 5 }", "{ 1 ، 6 ، 2 }",
-                                          "{ 9 ، 8 ، 1 ، 6 ، 2 ، 3 ، 5 }"};
+                           << "9 8 | 3 5 | 1 6 2 | 9 8 1 6 2 3 5";
         QTest::newRow("2") << 1 << "3 8 7 2 9 4 0 1"
-                           << QStringList{"{ 4 ، 0 }", "{ 2 ، 9 }", "{ 3 ، 8 ، 7 }",
-                                          "{ 4 ، 0 ، 3 ، 8 ، 7 ، 2 ، 9 }"};
+                           << "4 0 | 2 9 | 3 8 7 | 4 0 3 8 7 2 9";
         QTest::newRow("3") << 2 << "2 0 5 7 4 6 1 3"
-                           << QStringList{"{ 6 ، 1 }", "{ 7 ، 4 }", "{ 2 ، 0 ، 5 }",
-                                          "{ 6 ، 1 ، 2 ، 0 ، 5 ، 7 ، 4 }"};
+                           << "6 1 | 7 4 | 2 0 5 | 6 1 2 0 5 7 4";
         QTest::newRow("4") << 3 << "7 1 9 5 6 8 3 2"
-                           << QStringList{"{ 8 ، 3 }", "{ 5 ، 6 }", "{ 7 ، 1 ، 9 }",
-                                          "{ 8 ، 3 ، 7 ، 1 ، 9 ، 5 ، 6 }"};
+                           << "8 3 | 5 6 | 7 1 9 | 8 3 7 1 9 5 6";
         QTest::newRow("5") << 4 << "5 3 4 9 8 0 2 7"
-                           << QStringList{"{ 0 ، 2 }", "{ 9 ، 8 }", "{ 5 ، 3 ، 4 }",
-                                          "{ 0 ، 2 ، 5 ، 3 ، 4 ، 9 ، 8 }"};
+                           << "0 2 | 9 8 | 5 3 4 | 0 2 5 3 4 9 8";
         QTest::newRow("6") << 5 << "9 2 6 4 0 1 7 5"
-                           << QStringList{"{ 1 ، 7 }", "{ 4 ، 0 }", "{ 9 ، 2 ، 6 }",
-                                          "{ 1 ، 7 ، 9 ، 2 ، 6 ، 4 ، 0 }"};
+                           << "1 7 | 4 0 | 9 2 6 | 1 7 9 2 6 4 0";
         QTest::newRow("7") << 6 << "4 7 8 6 1 3 5 9"
-                           << QStringList{"{ 3 ، 5 }", "{ 6 ، 1 }", "{ 4 ، 7 ، 8 }",
-                                          "{ 3 ، 5 ، 4 ، 7 ، 8 ، 6 ، 1 }"};
+                           << "3 5 | 6 1 | 4 7 8 | 3 5 4 7 8 6 1";
         QTest::newRow("8") << 7 << "6 5 0 8 3 2 9 4"
-                           << QStringList{"{ 2 ، 9 }", "{ 8 ، 3 }", "{ 6 ، 5 ، 0 }",
-                                          "{ 2 ، 9 ، 6 ، 5 ، 0 ، 8 ، 3 }"};
+                           << "2 9 | 8 3 | 6 5 0 | 2 9 6 5 0 8 3";
         QTest::newRow("9") << 8 << "8 9 1 0 2 7 4 6"
-                           << QStringList{"{ 7 ، 4 }", "{ 0 ، 2 }", "{ 8 ، 9 ، 1 }",
-                                          "{ 7 ، 4 ، 8 ، 9 ، 1 ، 0 ، 2 }"};
+                           << "7 4 | 0 2 | 8 9 1 | 7 4 8 9 1 0 2";
         QTest::newRow("10") << 9 << "0 4 3 1 7 5 6 8"
-                            << QStringList{"{ 5 ، 6 }", "{ 1 ، 7 }", "{ 0 ، 4 ، 3 }",
-                                           "{ 5 ، 6 ، 0 ، 4 ، 3 ، 1 ، 7 }"};
+                            << "5 6 | 1 7 | 0 4 3 | 5 6 0 4 3 1 7";
     }
-    // Each problem's keys, and each answered perfectly: 2, 2, 3 and 3 (the union's
-    // 3.5 cut to 3), ten over ten.
     void problemSequence() {
         QFETCH(int, presses);
         QFETCH(QString, numbers);
-        QFETCH(QStringList, keys);
+        QFETCH(QString, keys);
         d->newProblem(presses);
         QCOMPARE(d->diagram(), numbers);
+        const QStringList elements = keys.split(u'|');
         d->press("Cmd1", 0); // any row button brings the keys up to date
         for (int r = 1; r <= 4; ++r)
-            QCOMPARE(d->key(r), keys[r - 1]);
+            QCOMPARE(d->key(r), roster(elements[r - 1]));
         for (int r = 1; r <= 4; ++r) {
-            QStringList elements = keys[r - 1].split(u' ');
-            elements.removeIf([](const QString& e) { return !e[0].isDigit(); });
-            d->write(r, elements);
+            d->write(r, elements[r - 1].split(u' ', Qt::SkipEmptyParts));
             d->check(r);
             QCOMPARE(d->colours(r), QString(kRows[r - 1].count, u'k'));
             QVERIFY(d->keyShown(r));
@@ -150,8 +137,6 @@ private slots:
                                           << "3" << false;
         QTest::newRow("union, six") << 4 << QStringList{"9", "8", "1", "6", "2", "3"} << "kkkkkkkk"
                                     << "3" << false;
-        QTest::newRow("union, five") << 4 << QStringList{"9", "8", "1", "6", "2"} << "kkkkkkkk"
-                                     << "2.5" << false;
         // The number outside both ellipses belongs to no row.
         for (int r = 1; r <= 4; ++r)
             QTest::addRow("row %d with the outside 0", r)
@@ -222,27 +207,6 @@ private slots:
         QCOMPARE(d->caption("Label2", note), text);
         QCOMPARE(d->label("Label2", note)->twips(), d->label("Label2", 1)->twips());
         QVERIFY(d->s->control("Shape5")->twips().contains(d->label("Label2", note)->twips()));
-    }
-
-    // "جديد" starts the rows again and keeps the totals; "مسح" clears the totals only.
-    void newProblemThenClear() {
-        d->write(1, {"9", "8"});
-        d->check(1);
-        d->check(3);
-        d->newProblem();
-        QCOMPARE(score(1), QStringLiteral("0"));
-        QVERIFY(d->button("Cmd1", 4)->isEnabled());
-        QVERIFY(d->button("Cmd1", 6)->isEnabled());
-        QVERIFY(!d->keyShown(1));
-        QCOMPARE(fraction(), QStringLiteral("2/5"));
-        d->write(2, {"2", "9"});
-        d->check(2);
-        QCOMPARE(score(2), QStringLiteral("2"));
-        d->press("Command2");
-        QCOMPARE(fraction(), QStringLiteral("0/0"));
-        QCOMPARE(score(2), QStringLiteral("0"));
-        QVERIFY(!d->button("Cmd1", 5)->isEnabled());
-        QCOMPARE(d->colours(2), QStringLiteral("kkkkkkkk"));
     }
 };
 
