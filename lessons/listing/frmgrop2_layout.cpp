@@ -188,18 +188,23 @@ std::vector<ControlSpec> controls() {
                      .back = kButtonGrey,
                      .tabIndex = tab++});
 
-    // Answer keys. Row 2 writes one comma without blanks, row 6 one too, and both
-    // close without a blank; row 5 is the empty set.
-    const std::vector<std::vector<KeyPart>> keys{
-        rosterKey("{ ", " ، ", " }", {2, 1}),
-        rosterKey("{ ", " ، ", "}", {5, 6, 2, 1, 0, 3, 4}, {{10, "،"}}),
-        rosterKey("{  ", " ، ", " }", {4, 3}),
-        rosterKey("{ ", " ، ", " }", {2, 1, 0, 3, 4, 7, 8}),
-        {{.caption = "{  "}, {.caption = "}"}},
-        rosterKey("{ ", " ، ", "}", {5, 6, 2, 1, 4, 3, 8, 7}, {{14, "،"}}),
-    };
-    for (int r = 0; r < 6; ++r)
-        addAnswerKey(c, drill.rows[r].key, drill.rows[r].keyFirst, keys[r], kKeyLeft, kRows[r].top, numbers);
+    // Answer keys, elements as the drill's table copies them. Rows 2 and 6 write
+    // one comma without blanks and close without one; row 5 is the empty set.
+    const struct {
+        const char* open;
+        const char* close;
+        std::vector<KeySign> signs;
+    } keySigns[] = {{"{ ", " }", {}}, {"{ ", "}", {{10, "،"}}}, {"{  ", " }", {}},
+                    {"{ ", " }", {}}, {"{  ", "}", {}},         {"{ ", "}", {{14, "،"}}}};
+    for (int r = 0; r < 6; ++r) {
+        const DrillRow& row = drill.rows[r];
+        std::vector<int> elements;
+        for (const KeyElement& e : row.keyElements)
+            elements.push_back(e.number);
+        addAnswerKey(c, row.key, row.keyFirst,
+                     rosterKey(keySigns[r].open, " ، ", keySigns[r].close, elements, keySigns[r].signs),
+                     kKeyLeft, kRows[r].top, numbers);
+    }
 
     c.push_back({.kind = Kind::Shape,
                  .name = "Shape7",

@@ -256,16 +256,18 @@ std::vector<ControlSpec> controls() {
                      .tooltip = kNoteTooltip,
                      .tabIndex = tab++});
 
-    // Answer keys: the differences close without a blank.
-    const std::vector<KeyPart> keys[] = {
-        rosterKey("{ ", " ، ", "}", {5, 6}),
-        rosterKey("{ ", " ، ", "}", {3, 4}),
-        rosterKey("{  ", " ، ", " }", {0, 1, 2}),
-        rosterKey("{ ", " ، ", " }", {5, 6, 0, 1, 2, 3, 4}),
-    };
-    for (int r = 0; r < 4; ++r)
-        addAnswerKey(c, drill.rows[r].key, drill.rows[r].keyFirst, keys[r], kKeyLeft, kRows[r].checkTop,
-                     numbers);
+    // Answer keys, elements as the drill's table copies them; the differences close
+    // without a blank.
+    const char* open[] = {"{ ", "{ ", "{  ", "{ "};
+    const char* close[] = {"}", "}", " }", " }"};
+    for (int r = 0; r < 4; ++r) {
+        const DrillRow& row = drill.rows[r];
+        std::vector<int> elements;
+        for (const KeyElement& e : row.keyElements)
+            elements.push_back(e.number);
+        addAnswerKey(c, row.key, row.keyFirst, rosterKey(open[r], " ، ", close[r], elements), kKeyLeft,
+                     kRows[r].checkTop, numbers);
+    }
 
     c.push_back({.kind = Kind::Shape,
                  .name = "Shape7",

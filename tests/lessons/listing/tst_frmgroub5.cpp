@@ -135,8 +135,6 @@ private slots:
                                                    << "2" << false;
         QTest::newRow("union, all seven") << 4 << QStringList{"9", "8", "1", "6", "2", "3", "5"} << "kkkkkkkk"
                                           << "3" << false;
-        QTest::newRow("union, six") << 4 << QStringList{"9", "8", "1", "6", "2", "3"} << "kkkkkkkk"
-                                    << "3" << false;
         // The number outside both ellipses belongs to no row.
         for (int r = 1; r <= 4; ++r)
             QTest::addRow("row %d with the outside 0", r)
