@@ -6,6 +6,8 @@
 #include "app/navigator.h"
 #include "lessons/expressing/frmgrop3.h"
 #include "lessons/listing/frmGroups.h"
+#include "lessons/listing/frmgrop2.h"
+#include "lessons/listing/frmgroub5.h"
 #include "lessons/membership/frmgroub4.h"
 
 namespace sd {
@@ -18,6 +20,8 @@ void registerScreens(Navigator& navigator, const Services& services) {
     navigator.registerScreen("frmgrop3", [](Navigator& nav) { return new frmgrop3(&nav); });
     navigator.registerScreen("frmgroub4", [](Navigator& nav) { return new frmgroub4(&nav); });
     navigator.registerScreen("frmGroups", [](Navigator& nav) { return new frmGroups(&nav); });
+    navigator.registerScreen("frmgrop2", [](Navigator& nav) { return new frmgrop2(&nav); });
+    navigator.registerScreen("frmgroub5", [](Navigator& nav) { return new frmgroub5(&nav); });
 }
 
 void installFonts() {

@@ -52,27 +52,11 @@ constexpr RowPlace kRows[] = {
 constexpr const char* kRowNumbers[] = {"(1)", "(2)", "(3)", "(4)"};
 
 ControlSpec title(int index, const char* caption, Tw at) {
-    return {.kind = Kind::Label,
-            .name = "Label1",
-            .index = index,
-            .at = at,
-            .caption = caption,
-            .font = kTitleFont,
-            .fore = kWhite,
-            .align = Align::Right,
-            .wordWrap = false};
+    return rowTitle(index, caption, at, kTitleFont);
 }
 
 ControlSpec note(int index, const char* caption, Tw at) {
-    return {.kind = Kind::Label,
-            .name = "Label2",
-            .index = index,
-            .at = at,
-            .caption = caption,
-            .font = kNoteFont,
-            .fore = kWhite,
-            .wordWrap = false,
-            .visible = false};
+    return noteLabel(index, caption, at, kNoteFont);
 }
 
 std::vector<ControlSpec> controls() {
@@ -219,16 +203,8 @@ std::vector<ControlSpec> controls() {
                  .shape = ShapeKind::RoundedRectangle,
                  .borderColor = 0xC0C0C0,
                  .borderWidth = 3});
-    c.push_back({.kind = Kind::Image,
-                 .name = "Image3",
-                 .at = {10320, 4920, 285, 540},
-                 .picture = "listing_intersection",
-                 .stretch = true});
-    c.push_back({.kind = Kind::Image,
-                 .name = "Image2",
-                 .at = {10320, 5820, 285, 540},
-                 .picture = "listing_union",
-                 .stretch = true});
+    c.push_back(operatorPicture("Image3", "listing_intersection", 10320, 4920));
+    c.push_back(operatorPicture("Image2", "listing_union", 10320, 5820));
     // The titles are right-aligned: those at the note button stop two pixels short
     // of it, those at an operator picture two pixels short of the sign it draws.
     c.push_back(title(0, "س =", {10200, 3240, 750, 495}));

@@ -48,6 +48,8 @@ ListingDrill::ListingDrill(const ScreenLayout& layout, const DrillData& data, Na
     on<CommandButton>("Command12", &QAbstractButton::clicked, [this] { Command12_Click(); });
     on<Image>(QString::fromLatin1(data_.cornerIcon), &Image::doubleClicked,
               [this] { CornerIcon_DblClick(); });
+    if (data_.flattenPicture)
+        on<Image>(QString::fromLatin1(data_.flattenPicture), &Image::clicked, [this] { FlattenAllBoxes(); });
 }
 
 // ---------------------------------------------------------------- load

@@ -57,7 +57,8 @@ struct DrillData {
     std::vector<DrillRow> rows{}; // in tab order
     std::vector<DrillNote> notes{};
     RepeatNoteCleared repeatNote = RepeatNoteCleared::ByNewProblem;
-    const char* cornerIcon = "Image4"; // double-clicking it shows or hides the credit Label30
+    const char* cornerIcon = "Image4";    // double-clicking it shows or hides the credit Label30
+    const char* flattenPicture = nullptr; // a picture whose click leaves no box current
 };
 
 class ListingDrill : public Screen {

@@ -47,6 +47,38 @@ void addStars(std::vector<ControlSpec>& out, const std::vector<Place>& places, F
                        .align = Align::Center});
 }
 
+ControlSpec rowTitle(int index, const char* caption, Tw at, FontSpec font) {
+    return {.kind = Kind::Label,
+            .name = "Label1",
+            .index = index,
+            .at = at,
+            .caption = caption,
+            .font = font,
+            .fore = kWhite,
+            .align = Align::Right,
+            .wordWrap = false};
+}
+
+ControlSpec operatorPicture(const char* name, const char* picture, int left, int top, int width) {
+    return {.kind = Kind::Image,
+            .name = name,
+            .at = {left, top, width, 540},
+            .picture = picture,
+            .stretch = true};
+}
+
+ControlSpec noteLabel(int index, const char* caption, Tw at, FontSpec font) {
+    return {.kind = Kind::Label,
+            .name = "Label2",
+            .index = index,
+            .at = at,
+            .caption = caption,
+            .font = font,
+            .fore = kWhite,
+            .wordWrap = false,
+            .visible = false};
+}
+
 std::vector<int> evenlySpaced(int left0, int count, int step) {
     std::vector<int> lefts;
     for (int k = 0; k < count; ++k)

@@ -29,6 +29,16 @@ struct Place {
 // The "*" decorations Label3(0..n-1).
 void addStars(std::vector<ControlSpec>& out, const std::vector<Place>& places, FontSpec font);
 
+// A row title, or one part of it: white, on one line, right-aligned, so that its
+// letters end where the note button or the operator picture beside them begins.
+ControlSpec rowTitle(int index, const char* caption, Tw at, FontSpec font);
+
+// An operator picture (intersection or union) standing in a row title.
+ControlSpec operatorPicture(const char* name, const char* picture, int left, int top, int width = 285);
+
+// A note: white, on one line, hidden until a note button or the judging shows it.
+ControlSpec noteLabel(int index, const char* caption, Tw at, FontSpec font);
+
 // Box lefts for a row whose boxes stand `step` twips apart, box 0 at the right.
 std::vector<int> evenlySpaced(int left0, int count, int step = 600);
 
