@@ -914,6 +914,13 @@ void OptionButton::setForeColor(const QColor& c) {
 }
 
 void OptionButton::setValue(bool chosen) {
+    // Code may leave a group with no option chosen, which Qt's exclusive buttons refuse.
+    if (!chosen && isChecked() && autoExclusive()) {
+        setAutoExclusive(false);
+        setChecked(false);
+        setAutoExclusive(true);
+        return;
+    }
     setChecked(chosen);
 }
 

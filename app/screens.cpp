@@ -7,6 +7,7 @@
 #include "lessons/expressing/frmgrop3.h"
 #include "lessons/listing/frmGroups.h"
 #include "lessons/membership/frmgroub4.h"
+#include "lessons/venn/frmvan.h"
 
 namespace sd {
 
@@ -18,6 +19,7 @@ void registerScreens(Navigator& navigator, const Services& services) {
     navigator.registerScreen("frmgrop3", [](Navigator& nav) { return new frmgrop3(&nav); });
     navigator.registerScreen("frmgroub4", [](Navigator& nav) { return new frmgroub4(&nav); });
     navigator.registerScreen("frmGroups", [](Navigator& nav) { return new frmGroups(&nav); });
+    navigator.registerScreen("frmvan", [](Navigator& nav) { return new frmvan(&nav); });
 }
 
 void installFonts() {
