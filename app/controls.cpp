@@ -924,6 +924,16 @@ void OptionButton::setValue(bool chosen) {
     setChecked(chosen);
 }
 
+// Without a caption the style has no text to frame: the whole button shows the focus.
+void OptionButton::paintEvent(QPaintEvent* e) {
+    QRadioButton::paintEvent(e);
+    if (!hasFocus() || !text().isEmpty())
+        return;
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
 // Chosen wherever it is clicked, not only on its small circle.
 bool OptionButton::hitButton(const QPoint& pos) const {
     return rect().contains(pos);

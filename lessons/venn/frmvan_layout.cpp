@@ -111,6 +111,7 @@ void addChoiceFrame(std::vector<ControlSpec>& c) {
         c.push_back({.kind = Kind::Option,
                      .name = o.name,
                      .at = o.at,
+                     .fore = kWhite, // the focus frame
                      .back = kWindowBack,
                      .pointer = kOptionPointer,
                      .tabIndex = tab++,
