@@ -236,24 +236,33 @@ void frmvan::Command4_Click() {
     const bool slotOneShown = !control("Label3", 1)->widget()->isHidden();
     switch (venn::judgeChoice(ChosenDiagram(), ReadKey(), slotOneShown)) {
     case venn::ChoiceVerdict::Nothing:
-        return;
+        break;
     case venn::ChoiceVerdict::Right:
-        MsgBox(this, QStringLiteral("  احسنت في اختيار الشكل المناسب  هيا اكتب العناصر على الشكل  "),
-               QStringLiteral("تهنئة "), MsgIcon::Information);
-        get<CommandButton>("Command3")->setEnabled(true);
-        // The focus moves on to "تقويم", never into a box.
-        if (focusWidget() == control("Command4")->widget() || qobject_cast<OptionButton*>(focusWidget()))
-            get<CommandButton>("Command3")->setFocus(Qt::TabFocusReason);
-        get<CommandButton>("Command4")->setEnabled(false);
-        for (Diagram d : kDiagrams)
-            option(d)->setEnabled(false);
-        return;
+        PraiseChoice();
+        break;
     case venn::ChoiceVerdict::Wrong:
-        MsgBox(this, QStringLiteral("  عذرا لم تحسن الاختيار ، سوف تخصم درجة من  التقدير ، وأعد الاختيار  "),
-               QStringLiteral("تنبيه للطالب  "), MsgIcon::Information);
-        SetField(venn::kChoiceMark, 0);
-        return;
+        WarnChoice();
+        break;
     }
+}
+
+void frmvan::PraiseChoice() {
+    MsgBox(this, QStringLiteral("  احسنت في اختيار الشكل المناسب  هيا اكتب العناصر على الشكل  "),
+           QStringLiteral("تهنئة "), MsgIcon::Information);
+    get<CommandButton>("Command3")->setEnabled(true);
+    // The focus moves on to "تقويم", never into a box.
+    if (focusWidget() == control("Command4")->widget() || qobject_cast<OptionButton*>(focusWidget()))
+        get<CommandButton>("Command3")->setFocus(Qt::TabFocusReason);
+    get<CommandButton>("Command4")->setEnabled(false);
+    for (Diagram d : kDiagrams)
+        option(d)->setEnabled(false);
+}
+
+// The choice mark is lost; the options stay open for another try.
+void frmvan::WarnChoice() {
+    MsgBox(this, QStringLiteral("  عذرا لم تحسن الاختيار ، سوف تخصم درجة من  التقدير ، وأعد الاختيار  "),
+           QStringLiteral("تنبيه للطالب  "), MsgIcon::Information);
+    SetField(venn::kChoiceMark, 0);
 }
 
 // ---- Writing elements ----

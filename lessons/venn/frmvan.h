@@ -42,6 +42,8 @@ private:
     // Private steps, in the drill's own words.
     void NewPair(venn::Stepper button);
     void ShowDiagram(venn::Diagram d);
+    void PraiseChoice();
+    void WarnChoice();
     void SelectBox(int index);
     void CopyElement(const char* set, int index);
     void JudgeRegions();
@@ -58,8 +60,8 @@ private:
     double Field(int index) const;
     void SetField(int index, double value);
 
-    class TextBox* box(int index) const;
-    class OptionButton* option(venn::Diagram d) const;
+    TextBox* box(int index) const;
+    OptionButton* option(venn::Diagram d) const;
 };
 
 } // namespace sd

@@ -120,15 +120,12 @@ private slots:
     }
 
     void opensAsStored();
-    void tenPressesOfOneButtonBringTheFirstPairBack_data();
-    void tenPressesOfOneButtonBringTheFirstPairBack();
     void hiddenSlotAndItsKey();
     void diagrams_data();
     void diagrams();
     void iconsAndKeyboardChooseToo();
     void choice_data();
     void choice();
-    void okWithNoOptionDoesNothing();
     void switchingDiagramsKeepsTexts();
     void elementClicksFillHighlightedBoxes();
     void evaluation_data();
@@ -140,7 +137,6 @@ private slots:
     void starOrder_data();
     void starOrder();
     void doubleClickOnAStarTogglesTheCredit();
-    void exitStartsAfresh();
 };
 
 void TestVennScreen::opensAsStored() {
@@ -158,31 +154,11 @@ void TestVennScreen::opensAsStored() {
     QCOMPARE(shownIndexes("Shape2", 4), QList<int>{});
     QCOMPARE(shownIndexes("Image1", 81), (QList<int>{29, 81}));
     QVERIFY(!shown("Label30") && !shown("Label6") && !shown("Label7"));
-    QStringList names;
     for (int k = 1; k <= 4; ++k) {
         QWidget* o = w(QStringLiteral("Option%1").arg(k));
         QVERIFY(!o->property("value").toBool());
         QVERIFY(!o->accessibleName().isEmpty());
-        names.append(o->accessibleName());
     }
-    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 4);
-}
-
-void TestVennScreen::tenPressesOfOneButtonBringTheFirstPairBack_data() {
-    QTest::addColumn<QString>("button");
-    QTest::newRow("beside س") << "Command1";
-    QTest::newRow("beside ص") << "Command2";
-}
-
-void TestVennScreen::tenPressesOfOneButtonBringTheFirstPairBack() {
-    QFETCH(QString, button);
-    const QStringList firstKey = key();
-    press(button, 9);
-    QVERIFY(set("Label3", 4) != QStringLiteral("1 3 4 5"));
-    press(button);
-    QCOMPARE(set("Label3", 4), QStringLiteral("1 3 4 5"));
-    QCOMPARE(set("Label4", 5), QStringLiteral("1 2 6 7 5"));
-    QCOMPARE(key(), firstKey);
 }
 
 void TestVennScreen::hiddenSlotAndItsKey() {
@@ -192,7 +168,9 @@ void TestVennScreen::hiddenSlotAndItsKey() {
     QCOMPARE(caption("Label3", 1), QStringLiteral("4"));
     press("Command1");
     QVERIFY(shown("Label3", 1) && shown("Label3", 2));
-    press("Command1", 8);
+    press("Command1", 8); // ten presses in all bring the first pair back
+    QCOMPARE(set("Label3", 4), QStringLiteral("1 3 4 5"));
+    QCOMPARE(set("Label4", 5), QStringLiteral("1 2 6 7 5"));
     press("Command2", 3);
     QCOMPARE(set("Label3", 4), QStringLiteral("5 3 2"));
     QCOMPARE(key(), (QStringList{"", "5", "3", "2", "", "", "", "", "", "", "7", "", "4"}));
@@ -254,8 +232,6 @@ void TestVennScreen::choice_data() {
     QTest::addColumn<QString>("mark");
     QTest::newRow("right at once") << "Command1" << 0 << QList<int>{1} << "1";
     QTest::newRow("disjoint is wrong") << "Command1" << 0 << QList<int>{2} << "0";
-    QTest::newRow("inside is wrong") << "Command1" << 0 << QList<int>{3} << "0";
-    QTest::newRow("equal is wrong") << "Command1" << 0 << QList<int>{4} << "0";
     QTest::newRow("right after two wrong") << "Command1" << 0 << QList<int>{4, 2, 1} << "0";
     QTest::newRow("hidden 4 not in ص, inside") << "Command1" << 1 << QList<int>{3} << "1";
     QTest::newRow("disjoint pair") << "Command2" << 1 << QList<int>{1, 2} << "0";
@@ -281,14 +257,6 @@ void TestVennScreen::choice() {
     for (int k = 1; k <= 4; ++k)
         QCOMPARE(w(QStringLiteral("Option%1").arg(k))->isEnabled(), !right);
     QVERIFY(w(QStringLiteral("Option%1").arg(attempts.last()))->property("value").toBool());
-}
-
-void TestVennScreen::okWithNoOptionDoesNothing() {
-    click("Command4");
-    QTest::qWait(30);
-    QVERIFY(messages->titles.isEmpty());
-    QVERIFY(w("Command4")->isEnabled());
-    QCOMPARE(caption("Label5", 4), QStringLiteral("1"));
 }
 
 void TestVennScreen::switchingDiagramsKeepsTexts() {
@@ -340,14 +308,9 @@ void TestVennScreen::evaluation_data() {
         << Texts{{9, "7"}, {10, "6"}, {11, "8"}, {12, "1"}, {0, "4"}, {8, "9"}, {16, "9"}}
         << Colours{{9, kBlack}, {10, kBlack}, {11, kBlack}, {12, kBlack},
                    {0, kBlack}, {8, kBlack},  {16, kRed}};
-    QTest::newRow("repeat in one region")
-        << "Command2" << 1 << 2 << Texts{{9, "7"}, {10, " 7"}} << Colours{{9, kGreen}, {10, kGreen}};
-    QTest::newRow("same element in two regions")
-        << "Command2" << 1 << 2 << Texts{{9, "7"}, {3, "7"}} << Colours{{9, kBlack}, {3, kRed}};
-    QTest::newRow("blanks, zeros") << "Command1" << 0 << 1
-                                   << Texts{{4, " 5"}, {5, "05"}, {6, "  "}, {9, "3 "}}
-                                   << Colours{
-                                          {4, kBlack}, {5, kRed}, {6, kRed}, {9, kBlack}, {10, kHighlight}};
+    // A repeat counts inside one region only; blanks around an element are trimmed.
+    QTest::newRow("repeats") << "Command2" << 1 << 2 << Texts{{9, "7"}, {10, " 7"}, {3, "7"}}
+                             << Colours{{9, kGreen}, {10, kGreen}, {3, kRed}, {4, kNormal}};
 }
 
 // Verdict colours and the tooltips a mouse move over the screen gives them.
@@ -399,7 +362,6 @@ void TestVennScreen::scoreAndStar_data() {
     QTest::newRow("perfect") << "en" << QList<int>{1} << all << "5/5" << QList<int>{0, 29, 81};
     QTest::newRow("wrong choice first") << "en" << QList<int>{2, 1} << all << "4/5" << QList<int>{0, 29, 81};
     QTest::newRow("a half, comma") << "de" << QList<int>{1} << oneWrong << "3,5/5" << QList<int>{29, 81};
-    QTest::newRow("nothing, mark lost") << "en" << QList<int>{3, 1} << Texts{} << "0/5" << QList<int>{29, 81};
 }
 
 void TestVennScreen::scoreAndStar() {
@@ -481,17 +443,6 @@ void TestVennScreen::doubleClickOnAStarTogglesTheCredit() {
     QVERIFY(shown("Label30"));
     QTest::mouseDClick(w("Image1", 81), Qt::LeftButton);
     QVERIFY(!shown("Label30"));
-}
-
-void TestVennScreen::exitStartsAfresh() {
-    perfectAnswer();
-    press("Command1");
-    click("Command12");
-    sdtest::flushDeletes();
-    QVERIFY(!program->nav->find("frmvan"));
-    s = program->nav->show("frmvan");
-    QCOMPARE(set("Label3", 4), QStringLiteral("1 3 4 5"));
-    QCOMPARE(shownIndexes("Image1", 81), (QList<int>{29, 81}));
 }
 
 QTEST_MAIN(TestVennScreen)

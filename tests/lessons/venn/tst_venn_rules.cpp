@@ -84,8 +84,6 @@ private slots:
     void score();
     void halves_data();
     void halves();
-    void duplicateCap_data();
-    void duplicateCap();
     void starsComeFromTheOrderOfWrites_data();
     void starsComeFromTheOrderOfWrites();
     void scoreTextsReadBackTheSameNumber_data();
@@ -266,7 +264,8 @@ void TestVennRules::score_data() {
     QTest::newRow("many wrong") << "WWWWWWWWWWW" << 0.0 << 7 << 0.0;
     QTest::newRow("nothing written, mark lost") << "-----------" << 0.0 << 7 << 0.0;
     // Extra copies of an element never lift a score above full marks.
-    QTest::newRow("one element three times") << "CCCCRRR" << 1.0 << 5 << 5.0;
+    QTest::newRow("one element four times") << "CCCCRRRR" << 1.0 << 5 << 5.0;
+    QTest::newRow("three copies count as one") << "CCCRRRW" << 1.0 << 7 << 3.0;
 }
 
 void TestVennRules::score() {
@@ -297,20 +296,6 @@ void TestVennRules::halves() {
     QFETCH(double, x);
     QFETCH(double, expected);
     QCOMPARE(toHalves(x), expected);
-}
-
-void TestVennRules::duplicateCap_data() {
-    QTest::addColumn<double>("d");
-    QTest::addColumn<double>("capped");
-    const std::pair<double, double> rows[] = {{0, 0}, {0.5, 0}, {1, 1}, {1.5, 1}, {2, 1.5}, {3.5, 1.5}};
-    for (const auto& [d, capped] : rows)
-        QTest::addRow("%g", d) << d << capped;
-}
-
-void TestVennRules::duplicateCap() {
-    QFETCH(double, d);
-    QFETCH(double, capped);
-    QCOMPARE(capDuplicates(d), capped);
 }
 
 void TestVennRules::starsComeFromTheOrderOfWrites_data() {
