@@ -914,7 +914,24 @@ void OptionButton::setForeColor(const QColor& c) {
 }
 
 void OptionButton::setValue(bool chosen) {
+    // Code may leave a group with no option chosen, which Qt's exclusive buttons refuse.
+    if (!chosen && isChecked() && autoExclusive()) {
+        setAutoExclusive(false);
+        setChecked(false);
+        setAutoExclusive(true);
+        return;
+    }
     setChecked(chosen);
+}
+
+// Without a caption the style has no text to frame: the whole button shows the focus.
+void OptionButton::paintEvent(QPaintEvent* e) {
+    QRadioButton::paintEvent(e);
+    if (!hasFocus() || !text().isEmpty())
+        return;
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
 // Chosen wherever it is clicked, not only on its small circle.

@@ -379,6 +379,7 @@ signals:
 protected:
     void configureKind(const ControlSpec& stored) override;
     bool hitButton(const QPoint& pos) const override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void refreshPalette();

@@ -9,6 +9,7 @@
 #include "lessons/listing/frmgrop2.h"
 #include "lessons/listing/frmgroub5.h"
 #include "lessons/membership/frmgroub4.h"
+#include "lessons/venn/frmvan.h"
 
 namespace sd {
 
@@ -22,6 +23,7 @@ void registerScreens(Navigator& navigator, const Services& services) {
     navigator.registerScreen("frmGroups", [](Navigator& nav) { return new frmGroups(&nav); });
     navigator.registerScreen("frmgrop2", [](Navigator& nav) { return new frmgrop2(&nav); });
     navigator.registerScreen("frmgroub5", [](Navigator& nav) { return new frmgroub5(&nav); });
+    navigator.registerScreen("frmvan", [](Navigator& nav) { return new frmvan(&nav); });
 }
 
 void installFonts() {
