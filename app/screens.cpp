@@ -4,6 +4,7 @@
 #include "app/frmAboutgroup.h"
 #include "app/frmgroub0.h"
 #include "app/navigator.h"
+#include "board/frmmagmoaat1.h"
 #include "lessons/expressing/frmgrop3.h"
 #include "lessons/listing/frmGroups.h"
 #include "lessons/membership/frmgroub4.h"
@@ -18,6 +19,7 @@ void registerScreens(Navigator& navigator, const Services& services) {
     navigator.registerScreen("frmgrop3", [](Navigator& nav) { return new frmgrop3(&nav); });
     navigator.registerScreen("frmgroub4", [](Navigator& nav) { return new frmgroub4(&nav); });
     navigator.registerScreen("frmGroups", [](Navigator& nav) { return new frmGroups(&nav); });
+    navigator.registerScreen("frmmagmoaat1", [](Navigator& nav) { return new frmmagmoaat1(&nav); });
 }
 
 void installFonts() {
