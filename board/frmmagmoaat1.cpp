@@ -45,32 +45,10 @@ frmmagmoaat1::frmmagmoaat1(Navigator* navigator) : Screen(frmmagmoaat1Layout(), 
     on<CommandButton>("Command2", &QAbstractButton::clicked, [this] { Command2_Click(); });
     on<CommandButton>("Command6", &QAbstractButton::clicked, [this] { Command6_Click(); });
 
-    for (Family f : {Family::Tile, Family::Symbol, Family::Shape}) {
-        const char* array = board::arrayOf(f);
-        const Receiver as = f == Family::Tile     ? Receiver::Tile
-                            : f == Family::Symbol ? Receiver::Symbol
-                                                  : Receiver::Shape;
-        for (int i : indexes(QString::fromLatin1(array))) {
-            Control* c = control(QString::fromLatin1(array), i);
-            AcceptPieces(c, as);
-            if (board::isPiece({f, i}))
-                pieces_.insert(c->widget(), {f, i});
-        }
-    }
-    AcceptPieces(control("Image1"), Receiver::Board);
-    AcceptPieces(control("Picture3"), Receiver::Bin);
-    AcceptPieces(control("Picture2"), Receiver::Enlarge);
-    AcceptPieces(control("Picture1"), Receiver::Shrink);
-    // These take a piece and do nothing with it, so it does not fall through
-    // to the background and go home.
-    for (const char* name : {"Text1", "Command1", "Command2", "Command6", "Label2", "Label3", "Image2"})
-        AcceptPieces(control(name), Receiver::Nothing);
+    AcceptDrops();
     // The curtain's picture covers it whole: what lies under it need not be
     // painted while it hangs there.
     control(QStringLiteral("Image2"))->widget()->setAttribute(Qt::WA_OpaquePaintEvent);
-    canvas()->setAcceptDrops(true);
-    canvas()->installEventFilter(this);
-    targets_.insert(canvas(), {Receiver::Background, nullptr});
 }
 
 QMimeData* frmmagmoaat1::pieceMimeData(PieceId piece) {
@@ -230,6 +208,33 @@ void frmmagmoaat1::Command6_Click() {
 }
 
 // ---- Drag and drop plumbing ----
+
+// Which controls take a dropped piece, and as what.
+void frmmagmoaat1::AcceptDrops() {
+    for (Family f : {Family::Tile, Family::Symbol, Family::Shape}) {
+        const char* array = board::arrayOf(f);
+        const Receiver as = f == Family::Tile     ? Receiver::Tile
+                            : f == Family::Symbol ? Receiver::Symbol
+                                                  : Receiver::Shape;
+        for (int i : indexes(QString::fromLatin1(array))) {
+            Control* c = control(QString::fromLatin1(array), i);
+            AcceptPieces(c, as);
+            if (board::isPiece({f, i}))
+                pieces_.insert(c->widget(), {f, i});
+        }
+    }
+    AcceptPieces(control("Image1"), Receiver::Board);
+    AcceptPieces(control("Picture3"), Receiver::Bin);
+    AcceptPieces(control("Picture2"), Receiver::Enlarge);
+    AcceptPieces(control("Picture1"), Receiver::Shrink);
+    // These take a piece and do nothing with it, so it does not fall through
+    // to the background and go home.
+    for (const char* name : {"Text1", "Command1", "Command2", "Command6", "Label2", "Label3", "Image2"})
+        AcceptPieces(control(name), Receiver::Nothing);
+    canvas()->setAcceptDrops(true);
+    canvas()->installEventFilter(this);
+    targets_.insert(canvas(), {Receiver::Background, nullptr});
+}
 
 void frmmagmoaat1::AcceptPieces(Control* c, Receiver as) {
     QWidget* w = c->widget();

@@ -48,6 +48,7 @@ private:
     void BringToFront(QWidget* piece);
 
     // Drag and drop plumbing: which controls take a piece and as what.
+    void AcceptDrops();
     void AcceptPieces(Control* c, board::Receiver as);
     bool TakeDragEvent(QWidget* target, QDropEvent* e);
     void StartDrag(QWidget* piece);
