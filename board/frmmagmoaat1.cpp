@@ -7,7 +7,6 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace sd {
 
@@ -296,12 +295,14 @@ void frmmagmoaat1::StartDrag(QWidget* w) {
     auto* drag = new QDrag(w);
     drag->setMimeData(pieceMimeData(id));
     // The piece's own picture follows the pointer, held where it was taken, on a
-    // chip of slate: without a compositing desktop its clear parts would be grey.
-    const QPixmap piece = w->grab();
-    QPixmap chip(piece.size());
-    chip.setDevicePixelRatio(piece.devicePixelRatio());
-    chip.fill(QColor(0x14, 0x16, 0x15, 220));
-    QPainter(&chip).drawPixmap(0, 0, piece);
+    // chip of slate: a desktop that does not composite windows shows the clear
+    // parts of a drag picture white. render() leaves out the window background
+    // that grab() would paint under the piece.
+    const qreal dpr = w->devicePixelRatioF();
+    QPixmap chip(w->size() * dpr);
+    chip.setDevicePixelRatio(dpr);
+    chip.fill(QColor(0x14, 0x16, 0x15));
+    w->render(&chip, QPoint(), QRegion(), QWidget::DrawChildren);
     drag->setPixmap(chip);
     drag->setHotSpot(pressed_.pressPx);
     // One drag per press: the next one needs a new press.
