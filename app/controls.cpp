@@ -636,7 +636,14 @@ void Image::paintEvent(QPaintEvent*) {
                             twips::toPxF(natural.height() * twips::kPerPixel));
             p.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
         }
-        assets::draw(p, picture_, target);
+        if (stretch_) {
+            // From the shared pixmap cache: a stack of identical pictures is
+            // rendered once, however many controls show it.
+            p.drawPixmap(target.topLeft(),
+                         assets::pixmap(picture_, target.size().toSize(), devicePixelRatioF()));
+        } else {
+            assets::draw(p, picture_, target);
+        }
         p.restore();
     }
     if (border_ == 1) {

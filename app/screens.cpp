@@ -4,6 +4,7 @@
 #include "app/frmAboutgroup.h"
 #include "app/frmgroub0.h"
 #include "app/navigator.h"
+#include "board/frmmagmoaat1.h"
 #include "lessons/expressing/frmgrop3.h"
 #include "lessons/listing/frmGroups.h"
 #include "lessons/listing/frmgrop2.h"
@@ -24,6 +25,7 @@ void registerScreens(Navigator& navigator, const Services& services) {
     navigator.registerScreen("frmgrop2", [](Navigator& nav) { return new frmgrop2(&nav); });
     navigator.registerScreen("frmgroub5", [](Navigator& nav) { return new frmgroub5(&nav); });
     navigator.registerScreen("frmvan", [](Navigator& nav) { return new frmvan(&nav); });
+    navigator.registerScreen("frmmagmoaat1", [](Navigator& nav) { return new frmmagmoaat1(&nav); });
 }
 
 void installFonts() {
