@@ -15,7 +15,23 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+class QMouseEvent;
+
 namespace sd {
+
+// Turns a control's mouse presses and releases into clicks, the same way for
+// every kind: a click is a left press and a left release over the control; a
+// double click counts only with the left button.
+class ClickTracker {
+public:
+    void press(const QMouseEvent* e);
+    // True when this release completes a click on `over`.
+    bool release(const QMouseEvent* e, const QWidget* over);
+    static bool doubleClick(const QMouseEvent* e);
+
+private:
+    bool pressed_ = false;
+};
 
 // What every control has, whatever Qt class it is built on.
 class Control {
@@ -30,6 +46,8 @@ public:
 
     QRect twips() const { return tw_; }
     void setTwips(const QRect& tw);
+    // The geometry the stored layout gave the control, whatever it has now.
+    QRect storedTwips() const { return stored_; }
     int left() const { return tw_.x(); }
     int top() const { return tw_.y(); }
     int twipsWidth() const { return tw_.width(); }
@@ -60,6 +78,7 @@ protected:
     QString name_;
     int index_ = -1;
     QRect tw_;
+    QRect stored_;
     bool rtl_ = true;
 };
 
@@ -124,7 +143,7 @@ private:
     bool autoSize_ = false;
     bool wordWrap_ = true;
     Align align_ = Align::Start;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
 
 class TextBox : public QLineEdit, public Control {
@@ -168,7 +187,7 @@ private:
     QColor fore_{Qt::black};
     int border_ = 1;
     int appearance_ = 1;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
 
 class CommandButton : public QPushButton, public Control {
@@ -251,7 +270,7 @@ private:
     bool stretch_ = false;
     int border_ = 0;
     QColor borderColor_ = Qt::black;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
 
 class PictureBox : public QWidget, public Control {
@@ -290,7 +309,7 @@ private:
     QColor back_{0xC0, 0xC0, 0xC0};
     int border_ = 1;
     int appearance_ = 1;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
 
 // Rectangles, squares, ovals and circles, plain or rounded, with hatch fills.
