@@ -11,6 +11,7 @@
 #include <QRectF>
 #include <QTextLayout>
 
+class QPaintDevice;
 class QPainter;
 class QStyle;
 
@@ -49,8 +50,25 @@ QPoint twipsAt(const QPointF& px);
 // The absolute flag for a stored alignment on a screen of the given direction.
 Qt::Alignment horizontal(Align a, bool rtl);
 
-// Draws a caption in rect; see captionLayout for how it is laid out.
-void drawCaption(QPainter& p, const QRectF& rect, QString text, Qt::Alignment align,
-                 Qt::LayoutDirection direction, bool wrap, bool mnemonic);
+// How a caption is laid out in its box; one routine lays it out for drawing and
+// for measuring, so what is measured is what is drawn.
+struct CaptionStyle {
+    Qt::Alignment align = Qt::AlignLeft;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
+    bool wrap = false;
+    bool mnemonic = false;   // a single "&" marks the access key, shown underlined
+    int blankRunSpacing = 0; // pixels added to each blank of a run of two or more
+};
+
+// The runs of two or more blanks in text, in reading order: [start, end) of each.
+QList<std::pair<int, int>> blankRuns(const QString& text);
+
+// Lays text out, in the layout's font on device, in lines `width` wide, the first at the top; returns the
+// height the lines take.
+double layCaption(QTextLayout& layout, QPaintDevice* device, QString text, double width,
+                  const CaptionStyle& style);
+
+// Draws a caption in rect, in the painter's font and pen.
+void drawCaption(QPainter& p, const QRectF& rect, const QString& text, const CaptionStyle& style);
 
 } // namespace sd::detail

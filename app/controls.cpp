@@ -47,17 +47,32 @@ QPoint twipsAt(const QPointF& px) {
     return QPoint(twips::fromPx(qRound(px.x())), twips::fromPx(qRound(px.y())));
 }
 
-// Draws a caption in rect, wrapped at words when asked. Lines are spaced by the
-// Latin face's metrics, as the classic controls space them: the Arabic fallback
-// faces carry much taller line gaps, which would push a two-line button caption
-// out of its button. A single "&" marks the access key, shown underlined.
-void drawCaption(QPainter& p, const QRectF& rect, QString text, Qt::Alignment align,
-                 Qt::LayoutDirection direction, bool wrap, bool mnemonic) {
-    if (text.isEmpty())
-        return;
-    int underline = -1;
-    if (mnemonic) {
+QList<std::pair<int, int>> blankRuns(const QString& text) {
+    QList<std::pair<int, int>> runs;
+    for (int i = 0; i < text.size();) {
+        if (text[i] != QLatin1Char(' ')) {
+            ++i;
+            continue;
+        }
+        int end = i;
+        while (end < text.size() && text[end] == QLatin1Char(' '))
+            ++end;
+        if (end - i >= 2)
+            runs.append({i, end});
+        i = end;
+    }
+    return runs;
+}
+
+// Wrapped at words when asked. Lines are spaced by the Latin face's metrics, as
+// the classic controls space them: the Arabic fallback faces carry much taller
+// line gaps, which would push a two-line button caption out of its button.
+double layCaption(QTextLayout& layout, QPaintDevice* device, QString text, double width,
+                  const CaptionStyle& style) {
+    QList<QTextLayout::FormatRange> formats;
+    if (style.mnemonic) {
         QString plain;
+        int underline = -1;
         for (qsizetype i = 0; i < text.size(); ++i) {
             if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
                 ++i;
@@ -67,37 +82,50 @@ void drawCaption(QPainter& p, const QRectF& rect, QString text, Qt::Alignment al
             plain.append(text[i]);
         }
         text = plain;
+        if (underline >= 0) {
+            QTextLayout::FormatRange range{underline, 1, {}};
+            range.format.setFontUnderline(true);
+            formats.append(range);
+        }
     }
+    if (style.blankRunSpacing != 0)
+        for (const auto& [start, end] : blankRuns(text)) {
+            QTextLayout::FormatRange range{start, end - start, {}};
+            range.format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+            range.format.setFontLetterSpacing(style.blankRunSpacing);
+            formats.append(range);
+        }
     // A line break in a stored caption starts a new line.
     text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QTextLayout layout(text, p.font(), p.device());
-    QTextOption opt((align & Qt::AlignHorizontal_Mask) | Qt::AlignAbsolute);
-    opt.setTextDirection(direction);
-    opt.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
+    layout.setText(text);
+    QTextOption opt((style.align & Qt::AlignHorizontal_Mask) | Qt::AlignAbsolute);
+    opt.setTextDirection(style.direction);
+    opt.setWrapMode(style.wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
     layout.setTextOption(opt);
-    if (underline >= 0) {
-        QTextLayout::FormatRange range;
-        range.start = underline;
-        range.length = 1;
-        range.format.setFontUnderline(true);
-        layout.setFormats({range});
-    }
-    const QFontMetricsF fm(p.font(), p.device());
-    const double lineHeight = fm.height();
+    layout.setFormats(formats);
+    const QFontMetricsF fm(layout.font(), device);
     double y = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(rect.width());
+        line.setLineWidth(width);
         // Put every baseline where the Latin face would, whatever face the line uses.
         line.setPosition(QPointF(0, y + fm.ascent() - line.ascent()));
-        y += lineHeight;
+        y += fm.height();
     }
     layout.endLayout();
+    return y;
+}
+
+void drawCaption(QPainter& p, const QRectF& rect, const QString& text, const CaptionStyle& style) {
+    if (text.isEmpty())
+        return;
+    QTextLayout layout(QString(), p.font(), p.device());
+    const double height = layCaption(layout, p.device(), text, rect.width(), style);
     double top = rect.top();
-    if (align & Qt::AlignVCenter)
-        top += (rect.height() - y) / 2;
-    else if (align & Qt::AlignBottom)
-        top += rect.height() - y;
+    if (style.align & Qt::AlignVCenter)
+        top += (rect.height() - height) / 2;
+    else if (style.align & Qt::AlignBottom)
+        top += rect.height() - height;
     p.save();
     p.setClipRect(rect.adjusted(-1, -1, 1, 1), Qt::IntersectClip);
     layout.draw(&p, QPointF(rect.left(), top));

@@ -19,6 +19,10 @@ class QMouseEvent;
 
 namespace sd {
 
+namespace detail {
+struct CaptionStyle;
+}
+
 // Turns a control's mouse presses and releases into clicks, the same way for
 // every kind: a click is a left press and a left release over the control; a
 // double click counts only with the left button.
@@ -117,6 +121,20 @@ public:
     // The absolute alignment flags the caption is drawn with.
     Qt::Alignment drawAlignment() const;
 
+    // Runs of two or more blanks in a caption are places for other controls: the
+    // numbers of a description stand over them. Each blank of such a run can be
+    // drawn wider by a number of pixels; the words keep their own spacing.
+    int blankRunSpacing() const { return blankSpacing_; }
+    void setBlankRunSpacing(int px);
+    // The runs, in reading order: [start, end) of each in the caption.
+    QList<std::pair<int, int>> blankRuns() const;
+    // Widens the runs, a pixel a blank at a time and at most `most`, until run n
+    // is at least needed[n] pixels wide, for every n that `needed` holds.
+    void widenBlankRuns(const QList<double>& needed, int most);
+    // Where the caret before caption position `position` stands, as drawn: pixels
+    // from the label's left edge.
+    double captionX(int position) const;
+
 signals:
     void captionChanged(const QString& caption);
     void clicked();
@@ -134,6 +152,8 @@ protected:
 
 private:
     void fitToCaption();
+    detail::CaptionStyle captionStyle() const;
+    QRect captionRect() const;
 
     QString caption_;
     QColor back_{0xC0, 0xC0, 0xC0};
@@ -143,6 +163,7 @@ private:
     bool autoSize_ = false;
     bool wordWrap_ = true;
     Align align_ = Align::Start;
+    int blankSpacing_ = 0;
     ClickTracker clicks_;
 };
 

@@ -119,16 +119,19 @@ void CommandButton::paintEvent(QPaintEvent*) {
 
     if (!text().isEmpty()) {
         p.setFont(font());
-        const Qt::LayoutDirection direction = readingDirection(text(), rightToLeft());
+        const detail::CaptionStyle style{.align = Qt::AlignCenter,
+                                         .direction = readingDirection(text(), rightToLeft()),
+                                         .wrap = true,
+                                         .mnemonic = true};
         if (isEnabled()) {
             p.setPen(fore_);
-            drawCaption(p, QRectF(content), text(), Qt::AlignCenter, direction, true, true);
+            drawCaption(p, QRectF(content), text(), style);
         } else {
             // Engraved, as a disabled classic button shows its caption.
             p.setPen(Qt::white);
-            drawCaption(p, QRectF(content.translated(1, 1)), text(), Qt::AlignCenter, direction, true, true);
+            drawCaption(p, QRectF(content.translated(1, 1)), text(), style);
             p.setPen(QColor(0x80, 0x80, 0x80));
-            drawCaption(p, QRectF(content), text(), Qt::AlignCenter, direction, true, true);
+            drawCaption(p, QRectF(content), text(), style);
         }
     }
 

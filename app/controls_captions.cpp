@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <QTextLayout>
+
 #include <cmath>
 
 namespace sd {
@@ -87,22 +89,64 @@ Qt::Alignment Label::drawAlignment() const {
     return horizontal(align_, rtl_) | Qt::AlignAbsolute | Qt::AlignTop;
 }
 
+// The base direction is the label's own, not guessed from its text: a lone
+// "{" or "{ 2 ، 5 }" must read right to left like the Arabic around it.
+detail::CaptionStyle Label::captionStyle() const {
+    return {.align = horizontal(align_, rtl_) | Qt::AlignTop,
+            .direction = readingDirection(caption_, rtl_),
+            .wrap = wordWrap_,
+            .blankRunSpacing = blankSpacing_};
+}
+
+// Inside the border, when there is one.
+QRect Label::captionRect() const {
+    return border_ == 1 ? rect().adjusted(1, 1, -1, -1) : rect();
+}
+
+void Label::setBlankRunSpacing(int px) {
+    if (changeTo(blankSpacing_, px))
+        update();
+}
+
+QList<std::pair<int, int>> Label::blankRuns() const {
+    return detail::blankRuns(caption_);
+}
+
+// Laid out exactly as the label draws it.
+double Label::captionX(int position) const {
+    auto* device = const_cast<Label*>(this);
+    QTextLayout layout(QString(), font(), device);
+    const QRect r = captionRect();
+    detail::layCaption(layout, device, caption_, r.width(), captionStyle());
+    const QTextLine line = layout.lineForTextPosition(position);
+    return r.left() + (line.isValid() ? line.cursorToX(position) : 0.0);
+}
+
+void Label::widenBlankRuns(const QList<double>& needed, int most) {
+    const QList<std::pair<int, int>> runs = blankRuns();
+    const auto fits = [&] {
+        for (qsizetype n = 0; n < needed.size() && n < runs.size(); ++n)
+            if (std::abs(captionX(runs[n].first) - captionX(runs[n].second)) < needed[n])
+                return false;
+        return true;
+    };
+    int spacing = 0;
+    for (setBlankRunSpacing(spacing); !fits() && spacing < most;)
+        setBlankRunSpacing(++spacing);
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QRect r = rect();
+    const QRect r = rect();
     if (opaque_)
         p.fillRect(r, back_);
     if (border_ == 1) {
         p.setPen(QPen(Qt::black, 1));
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        r.adjust(1, 1, -1, -1);
     }
     p.setFont(font());
     p.setPen(isEnabled() ? fore_ : QColor(0x80, 0x80, 0x80));
-    // The base direction is the label's own, not guessed from its text: a lone
-    // "{" or "{ 2 ، 5 }" must read right to left like the Arabic around it.
-    detail::drawCaption(p, QRectF(r), caption_, horizontal(align_, rtl_) | Qt::AlignTop,
-                        readingDirection(caption_, rtl_), wordWrap_, false);
+    detail::drawCaption(p, QRectF(captionRect()), caption_, captionStyle());
 }
 
 void Label::mousePressEvent(QMouseEvent* e) {
@@ -182,8 +226,8 @@ void Frame::paintEvent(QPaintEvent*) {
     p.fillRect(textRect, back_);
     p.setFont(font());
     p.setPen(isEnabled() ? fore_ : QColor(0x80, 0x80, 0x80));
-    detail::drawCaption(p, QRectF(textRect), caption_, Qt::AlignHCenter,
-                        readingDirection(caption_, rightToLeft()), false, false);
+    detail::drawCaption(p, QRectF(textRect), caption_,
+                        {.align = Qt::AlignHCenter, .direction = readingDirection(caption_, rightToLeft())});
 }
 
 // ---------------------------------------------------------------- MenuItem

@@ -2,8 +2,7 @@
 
 #include "app/twips.h"
 
-#include <QPainter>
-#include <QTextLayout>
+#include <cmath>
 
 namespace sd {
 
@@ -45,75 +44,6 @@ const RowNames& names(int row) {
 }
 
 const QString kFirstRowSeparator = QStringLiteral(" ، ");
-
-// Runs of two or more blanks in a description, in reading order: the places
-// its numbers go.
-QList<std::pair<int, int>> blankRuns(const QString& text) {
-    QList<std::pair<int, int>> runs;
-    for (int i = 0; i < text.size();) {
-        if (text[i] != QLatin1Char(' ')) {
-            ++i;
-            continue;
-        }
-        int end = i;
-        while (end < text.size() && text[end] == QLatin1Char(' '))
-            ++end;
-        if (end - i >= 2)
-            runs.append({i, end});
-        i = end;
-    }
-    return runs;
-}
-
-// Extra width given to each blank of a description's runs, kept on the label.
-const char* const kBlankSpacing = "blankSpacing";
-
-// A description laid out as one right-aligned line, its runs of blanks widened
-// by `spacing` pixels a blank; the words between the runs keep their own spacing.
-QTextLine layDescription(QTextLayout& layout, const Label* description, double spacing) {
-    const QString text = description->caption();
-    layout.setText(text);
-    layout.setFont(description->font());
-    QTextOption option(Qt::AlignRight | Qt::AlignAbsolute);
-    option.setTextDirection(Qt::RightToLeft);
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    QList<QTextLayout::FormatRange> wide;
-    for (const auto& [start, end] : blankRuns(text)) {
-        QTextLayout::FormatRange range{start, end - start, {}};
-        range.format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
-        range.format.setFontLetterSpacing(spacing);
-        wide.append(range);
-    }
-    layout.setFormats(wide);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    if (line.isValid()) {
-        line.setLineWidth(description->width());
-        line.setPosition(QPointF(0, 0));
-    }
-    layout.endLayout();
-    return line;
-}
-
-// Draws a description with its widened runs in place of the label's own drawing.
-class WideBlanks : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* description = qobject_cast<Label*>(watched);
-        if (!description || event->type() != QEvent::Paint)
-            return false;
-        QTextLayout layout(QString(), description->font(), description);
-        layDescription(layout, description, description->property(kBlankSpacing).toDouble());
-        QPainter p(description);
-        p.setPen(description->foreColor());
-        layout.draw(&p, QPointF(0, 0));
-        return true;
-    }
-};
 
 } // namespace
 
@@ -182,9 +112,6 @@ frmgrop3::frmgrop3(Navigator* navigator) : Screen(frmgrop3Layout(), navigator) {
 
 void frmgrop3::Form_Load() {
     AlignRows();
-    auto* wideBlanks = new WideBlanks(this);
-    for (int row = 1; row <= kProblemCount; ++row)
-        get<Label>("Label1", row - 1)->installEventFilter(wideBlanks);
     for (int i = 0; i < kBoxCount; ++i)
         if (TextBox* box = Box(i))
             box->setBorderStyle(kNoBorder);
@@ -466,42 +393,28 @@ void frmgrop3::AlignRows() {
 // number never touches a word.
 void frmgrop3::FitNumbersOverBlanks(int row) {
     Label* description = get<Label>("Label1", row - 1);
-    const QString text = description->caption();
-    const QList<std::pair<int, int>> runs = blankRuns(text);
+    const int end = int(description->caption().size());
+    const QList<std::pair<int, int>> runs = description->blankRuns();
     const QList<Label*> numbers = NumberLabels(row);
     const int gap = twips::toPx(kNumberGap);
-    const auto inner = [&](int n) { return n < runs.size() && runs[n].second < text.size(); };
+    const auto inner = [&](int n) { return n < runs.size() && runs[n].second < end; };
 
-    QTextLayout layout(QString(), description->font(), description);
-    QTextLine line;
-    int spacing = 0;
-    for (;; ++spacing) {
-        line = layDescription(layout, description, spacing);
-        if (!line.isValid())
-            return;
-        bool fits = true;
-        for (int n = 0; n < numbers.size(); ++n)
-            if (inner(n) && line.cursorToX(runs[n].first) - line.cursorToX(runs[n].second) <
-                                numbers[n]->width() + 2 * gap)
-                fits = false;
-        if (fits || spacing == kMostBlankSpacing)
-            break;
-    }
-    if (description->property(kBlankSpacing).toInt() != spacing) {
-        description->setProperty(kBlankSpacing, spacing);
-        description->update();
-    }
+    QList<double> needed;
+    for (int n = 0; n < numbers.size(); ++n)
+        needed.append(inner(n) ? numbers[n]->width() + 2 * gap : 0);
+    description->widenBlankRuns(needed, kMostBlankSpacing);
 
     for (int n = 0; n < numbers.size(); ++n) {
         Label* label = numbers[n];
         const int width = label->width();
         int right; // pixels from the description's left edge
         if (inner(n)) {
-            const double centre = (line.cursorToX(runs[n].first) + line.cursorToX(runs[n].second)) / 2;
+            const double centre =
+                (description->captionX(runs[n].first) + description->captionX(runs[n].second)) / 2;
             right = qRound(centre + width / 2.0);
         } else {
-            const int start = n < runs.size() ? runs[n].first : int(text.size());
-            right = int(std::floor(line.cursorToX(start))) - gap;
+            const int start = n < runs.size() ? runs[n].first : end;
+            right = int(std::floor(description->captionX(start))) - gap;
         }
         label->setLeft(description->left() + twips::fromPx(right - width));
     }

@@ -163,6 +163,8 @@ private slots:
     void imageBorderFramesThePicture();
     void autoSizedLabelFollowsItsCaption();
     void movingAControlKeepsItsSize();
+    void blankRunsWidenToHoldWhatStandsOverThem_data();
+    void blankRunsWidenToHoldWhatStandsOverThem();
 
     void readingDirection_data();
     void readingDirection();
@@ -554,6 +556,66 @@ void TestControls::everyStoredFontMapsToInstalledArabicFont() {
     QVERIFY2(found, qPrintable(stored + " has no installed Arabic font among " + mapped.join(", ")));
     // Digits come from the first family, which must be installed too.
     QVERIFY2(QFontDatabase::families().contains(mapped.first()), qPrintable(mapped.first()));
+}
+
+void TestControls::blankRunsWidenToHoldWhatStandsOverThem_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QList<double>>("needed");
+    QTest::addColumn<int>("runs");
+    QTest::newRow("runs wide enough already") << "من     إلي    " << QList<double>{10} << 2;
+    QTest::newRow("the first run widens") << "من  إلي  " << QList<double>{40} << 2;
+    QTest::newRow("both runs widen") << "بين  و  ." << QList<double>{30, 45} << 2;
+    QTest::newRow("a single blank is no run") << "أرقام العدد  " << QList<double>{0} << 1;
+    QTest::newRow("more than the most asked") << "من  إلي" << QList<double>{400} << 1;
+}
+
+// The runs widen only as far as what stands over them needs, the words never
+// reach into a run, and the places the label reports are where it draws.
+void TestControls::blankRunsWidenToHoldWhatStandsOverThem() {
+    QFETCH(QString, caption);
+    QFETCH(QList<double>, needed);
+    QFETCH(int, runs);
+    constexpr int kMost = 12;
+    Label label;
+    label.configure({.kind = Kind::Label,
+                     .name = "L",
+                     .at = {0, 0, 4500, 420},
+                     .caption = "",
+                     .font = FontSpec{"Arial", 10.5, true},
+                     .fore = 0x000000,
+                     .back = 0xFFFFFF,
+                     .opaque = true,
+                     .wordWrap = false},
+                    true, FontSpec{});
+    label.setCaption(caption);
+    QCOMPARE(label.blankRuns().size(), runs);
+    label.widenBlankRuns(needed, kMost);
+    const auto width = [&](int n) {
+        return label.captionX(label.blankRuns()[n].first) - label.captionX(label.blankRuns()[n].second);
+    };
+    bool allFit = true;
+    for (int n = 0; n < needed.size() && n < runs; ++n)
+        allFit = allFit && width(n) >= needed[n];
+    // Fits, or has reached the most it may widen; and one pixel less would not fit.
+    QVERIFY(allFit || label.blankRunSpacing() == kMost);
+    if (label.blankRunSpacing() > 0) {
+        const int spacing = label.blankRunSpacing();
+        label.setBlankRunSpacing(spacing - 1);
+        bool fitBefore = true;
+        for (int n = 0; n < needed.size() && n < runs; ++n)
+            fitBefore = fitBefore && width(n) >= needed[n];
+        QVERIFY(!fitBefore);
+        label.setBlankRunSpacing(spacing);
+    }
+    // Nothing is drawn between the edges of a run.
+    const QImage shot = label.grab().toImage();
+    for (int n = 0; n < runs; ++n) {
+        const int right = int(std::floor(label.captionX(label.blankRuns()[n].first)));
+        const int left = int(std::ceil(label.captionX(label.blankRuns()[n].second)));
+        QVERIFY(right - left > 2);
+        QCOMPARE(inkColumns(shot.copy(left + 1, 0, right - left - 2, shot.height())),
+                 (QPair<int, int>{-1, -1}));
+    }
 }
 
 QTEST_MAIN(TestControls)
