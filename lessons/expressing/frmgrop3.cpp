@@ -10,10 +10,8 @@ using namespace expressing;
 
 namespace {
 
-const QColor kNeutral(0x00, 0x00, 0x00);
-const QColor kSelected(0x00, 0x00, 0xFF);
-const QColor kWrong(0xFF, 0x00, 0x00);
-const QColor kRepeated(0x00, 0xFF, 0x00);
+const QColor kNeutral = QColor::fromRgb(colorOf(Mark::Black));
+const QColor kSelected = QColor::fromRgb(colorOf(Mark::Other));
 
 constexpr int kNoBorder = 0;
 constexpr int kBorder = 1;
@@ -279,21 +277,10 @@ void frmgrop3::Command11_Click() {
 // repeated element earns one for all its repeats; then the share of the
 // elements the answer panel shows.
 void frmgrop3::Command2_Click() {
-    Tally(10)->setCaption(QStringLiteral("0"));
-    Tally(11)->setCaption(QStringLiteral("0"));
-    for (int t = 0; t <= 11; ++t)
-        Tally(t)->setCaption(QStringLiteral("0"));
-
+    ResetTallies();
     std::vector<BoxMark> boxes;
-    for (int i = 0; i < kBoxCount; ++i) {
-        const TextBox* box = Box(i);
-        const QColor back = box->backColor();
-        const Mark mark = back == kWrong      ? Mark::Red
-                          : back == kNeutral  ? Mark::Black
-                          : back == kRepeated ? Mark::Green
-                                              : Mark::Other;
-        boxes.push_back({rowOfBox(i), box->text(), mark});
-    }
+    for (int i = 0; i < kBoxCount; ++i)
+        boxes.push_back({rowOfBox(i), Box(i)->text(), markOf(Box(i)->backColor().rgb())});
     const expressing::Tally tally = tallyBoxes(boxes);
     Tally(1)->setCaption(QString::number(tally.correct));
     for (int p = 0; p < kProblemCount; ++p)
@@ -501,56 +488,24 @@ void frmgrop3::ShowCorrectSet(int row) {
     close->setVisible(true);
 }
 
+// The rules judge the row; the screen shows their marks and messages.
 void frmgrop3::CheckProblem(int row) {
     CheckButton(row)->setEnabled(false);
-    Label* wrongNote = get<Label>("Label24");
-    Label* repeatNote = get<Label>("Label25");
-    wrongNote->setVisible(false);
-    repeatNote->setVisible(false);
     ShowCorrectSet(row);
-
-    const Problem p = problemOfRow(row);
-    const Numbers x = NumbersOf(row);
     const int first = firstBoxOfRow(row);
-    const int last = first + boxCountOfRow(row) - 1;
-    for (int i = first; i <= last; ++i) {
-        TextBox* box = Box(i);
-        const QString written = box->text().trimmed();
-        switch (judge(p, x, written)) {
-        case Verdict::Empty:
-            // The digits row leaves an empty box as it is, even the selected one.
-            if (row != 1) {
-                box->setBackColor(kNeutral);
-                box->setBorderStyle(kNoBorder);
-            }
-            break;
-        case Verdict::Wrong:
-            box->setBackColor(kWrong);
-            box->setBorderStyle(kBorder);
-            wrongNote->setVisible(true);
-            break;
-        case Verdict::NotANumber:
-            box->setBackColor(kWrong);
-            break;
-        case Verdict::Correct: {
-            box->setBackColor(kNeutral);
-            box->setBorderStyle(kNoBorder);
-            bool repeated = false;
-            for (int j = first; j <= last; ++j)
-                if (j != i && Box(j)->text().trimmed() == written) {
-                    Box(j)->setBackColor(kRepeated);
-                    Box(j)->setBorderStyle(kBorder);
-                    repeated = true;
-                }
-            if (repeated) {
-                box->setBackColor(kRepeated);
-                box->setBorderStyle(kBorder);
-                repeatNote->setVisible(true);
-            }
-            break;
-        }
-        }
+    QStringList texts;
+    for (int i = first; i < first + boxCountOfRow(row); ++i)
+        texts.append(Box(i)->text());
+    const RowJudgement judged = judgeRow(problemOfRow(row), NumbersOf(row), texts);
+    for (int j = 0; j < int(judged.boxes.size()); ++j) {
+        TextBox* box = Box(first + j);
+        if (const auto mark = judged.boxes[j].mark)
+            box->setBackColor(QColor::fromRgb(colorOf(*mark)));
+        if (const auto border = judged.boxes[j].border)
+            box->setBorderStyle(*border ? kBorder : kNoBorder);
     }
+    get<Label>("Label24")->setVisible(judged.wrong);
+    get<Label>("Label25")->setVisible(judged.repeated);
 }
 
 // The chosen box turns blue with a border; its row loses its marks and the

@@ -124,10 +124,11 @@ void frmgroub4::Command14_Click() {
     PlaceSymbol("Command14");
 }
 
-// Every part of a row takes its button's top, which its caption gives.
+// Every part of a row takes its button's top: the stored top of the row whose
+// place its caption names.
 void frmgroub4::LayOutRow(int row) {
     const MembershipRow& r = membershipRows()[row - 1];
-    const int top = membership::topForCaption(rowButton(row)->caption());
+    const int top = rowButton(membership::placeOfCaption(rowButton(row)->caption()))->storedTwips().top();
     rowButton(row)->setTop(top);
     blank(row)->setTop(top);
     model(row)->setTop(top);
@@ -231,17 +232,16 @@ void frmgroub4::AddToScore(const char* label, int amount) {
     FitScore(label);
 }
 
-// The score labels are one digit wide; a longer number widens its label about
-// the same centre so that no digit is cut off.
+// The score labels are one digit wide as stored; a longer number widens its label
+// about the same centre so that no digit is cut off.
 void frmgroub4::FitScore(const char* label) {
-    constexpr int kStoredLeft = 4140;
-    constexpr int kStoredWidth = 405;
     constexpr int kMargin = 60;
     Label* l = get<Label>(label);
+    const QRect stored = l->storedTwips();
     const double advance = QFontMetricsF(l->font()).horizontalAdvance(l->caption());
     const int needed = twips::fromPx(int(std::ceil(advance)));
-    const int width = needed <= kStoredWidth ? kStoredWidth : needed + kMargin;
-    l->setTwips(QRect(kStoredLeft + kStoredWidth / 2 - width / 2, l->top(), width, l->twipsHeight()));
+    const int width = needed <= stored.width() ? stored.width() : needed + kMargin;
+    l->setTwips(QRect(stored.left() + stored.width() / 2 - width / 2, l->top(), width, l->twipsHeight()));
 }
 
 } // namespace sd
