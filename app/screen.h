@@ -42,6 +42,15 @@ public:
     }
     // The indexes of a control array, ascending (gaps allowed).
     QList<int> indexes(const QString& name) const;
+    // Every element of a control array, from index 0 to the last, so that
+    // element i is at i: for arrays that have no gaps.
+    template <class T> QList<T*> getArray(const QString& name) const {
+        const QList<int> present = indexes(name);
+        QList<T*> out;
+        for (int i = 0; !present.isEmpty() && i <= present.last(); ++i)
+            out.append(get<T>(name, i));
+        return out;
+    }
     // Every control, in stored order.
     const QList<Control*>& controls() const { return ordered_; }
     class MenuItem* menuItem(const QString& name) const;
