@@ -22,6 +22,18 @@ constexpr int kOverflowReward = 80;
 } // namespace
 
 frmgroub4::frmgroub4(Navigator* navigator) : Screen(frmgroub4Layout(), navigator) {
+    for (int row = 1; row <= membership::kRows; ++row) {
+        const MembershipRow& r = membershipRows()[row - 1];
+        RowControls& c = rows_[row - 1];
+        c.button = get<CommandButton>(r.button);
+        c.blank = get<Image>(r.blank);
+        c.model = get<Image>(r.model);
+        for (int i = 0; i < r.labelCount; ++i)
+            c.labels.append(get<Label>(r.labels, i));
+    }
+    rewards_ = getArray<Image>("Image1");
+    correct_ = get<CommandButton>("Command7");
+    selection_ = get<Shape>("Shape6");
     on<CommandButton>("Command1", &QAbstractButton::clicked, [this] { Command1_Click(); });
     on<CommandButton>("Command2", &QAbstractButton::clicked, [this] { Command2_Click(); });
     on<CommandButton>("Command3", &QAbstractButton::clicked, [this] { Command3_Click(); });
@@ -42,12 +54,11 @@ frmgroub4::frmgroub4(Navigator* navigator) : Screen(frmgroub4Layout(), navigator
 
 void frmgroub4::Form_Load() {
     Command6_Click();
-    for (const MembershipRow& r : membershipRows()) {
-        for (int i = 0; i < r.labelCount; ++i)
-            if (Control* label = control(r.labels, i))
-                label->widget()->setVisible(true);
-        control(r.button)->widget()->setVisible(true);
-        control(r.blank)->widget()->setVisible(true);
+    for (const RowControls& r : rows_) {
+        for (Label* label : r.labels)
+            label->setVisible(true);
+        r.button->setVisible(true);
+        r.blank->setVisible(true);
     }
     for (const char* name : {"Command6", "Command7", "Command9"})
         control(name)->widget()->setVisible(true);
@@ -57,17 +68,9 @@ void frmgroub4::Form_Load() {
 
 // ---- Controls of a row ----
 
-CommandButton* frmgroub4::rowButton(int row) const {
-    return get<CommandButton>(membershipRows()[row - 1].button);
-}
-Image* frmgroub4::blank(int row) const {
-    return get<Image>(membershipRows()[row - 1].blank);
-}
-Image* frmgroub4::model(int row) const {
-    return get<Image>(membershipRows()[row - 1].model);
-}
+// A number of the statement, by label index; none where the row has no such number.
 Label* frmgroub4::number(int row, int index) const {
-    return index < 0 ? nullptr : get<Label>(membershipRows()[row - 1].labels, index);
+    return index < 0 ? nullptr : rows_[row - 1].labels.value(index);
 }
 
 Statement frmgroub4::ReadStatement(int row) const {
@@ -93,7 +96,7 @@ void frmgroub4::WriteStatement(int row, const Statement& s) {
 void frmgroub4::SelectRow(int row) {
     for (int k = 1; k <= membership::kRows; ++k)
         rowButton(k)->setAppearance(k == row ? 1 : 0);
-    get<Shape>("Shape6")->setTop(blank(row)->top());
+    selection_->setTop(blank(row)->top());
 }
 
 // The first of rows 1 to 4 drawn raised; otherwise the bottom of the order, row 5.
@@ -127,14 +130,12 @@ void frmgroub4::Command14_Click() {
 // Every part of a row takes its button's top: the stored top of the row whose
 // place its caption names.
 void frmgroub4::LayOutRow(int row) {
-    const MembershipRow& r = membershipRows()[row - 1];
     const int top = rowButton(membership::placeOfCaption(rowButton(row)->caption()))->storedTwips().top();
     rowButton(row)->setTop(top);
     blank(row)->setTop(top);
     model(row)->setTop(top);
-    for (int i = 0; i < r.labelCount; ++i)
-        if (Control* label = control(r.labels, i))
-            label->setTop(top);
+    for (Label* label : rows_[row - 1].labels)
+        label->setTop(top);
 }
 
 void frmgroub4::HideModels() {
@@ -151,7 +152,7 @@ void frmgroub4::EmptyBlanks() {
 // ---- New problems, correction, start again ----
 
 void frmgroub4::Command6_Click() {
-    get<CommandButton>("Command7")->setEnabled(true);
+    correct_->setEnabled(true);
     HideModels();
     for (int row = 1; row <= membership::kRows; ++row) {
         CommandButton* b = rowButton(row);
@@ -185,7 +186,7 @@ void frmgroub4::Command7_Click() {
             AddToScore("Label7", 1);
         AddToScore("Label8", 1);
     }
-    get<CommandButton>("Command7")->setEnabled(false);
+    correct_->setEnabled(false);
     if (membership::earnsReward(membership::numberOf(get<Label>("Label7")->caption()),
                                 membership::numberOf(get<Label>("Label8")->caption())))
         RevealReward();
@@ -193,23 +194,21 @@ void frmgroub4::Command7_Click() {
 
 void frmgroub4::RevealReward() {
     for (int i = 0; i <= kLastReward; ++i)
-        if (Image* picture = get<Image>("Image1", i); picture && picture->isHidden()) {
-            picture->setVisible(true);
+        if (rewards_[i]->isHidden()) {
+            rewards_[i]->setVisible(true);
             return;
         }
-    if (Image* last = get<Image>("Image1", kOverflowReward))
-        last->setVisible(true);
+    rewards_[kOverflowReward]->setVisible(true);
 }
 
 void frmgroub4::Command9_Click() {
     for (int i = 0; i <= kOverflowReward; ++i)
-        if (Image* picture = get<Image>("Image1", i))
-            picture->setVisible(false);
+        rewards_[i]->setVisible(false);
     for (const char* label : {"Label7", "Label8"}) {
         get<Label>(label)->setCaption(QStringLiteral("0"));
         FitScore(label);
     }
-    get<CommandButton>("Command7")->setEnabled(true);
+    correct_->setEnabled(true);
     EmptyBlanks();
     HideModels();
     Command6_Click();

@@ -7,6 +7,7 @@
 #include "app/twips.h"
 
 #include <QFontDatabase>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -105,6 +106,10 @@ class SampleScreen : public Screen {
 public:
     SampleScreen() : Screen(sampleLayout()) {}
     QList<QPoint> moves;
+    // A handler connected to a whole control array, as a lesson does.
+    void connectArray(const QString& name) {
+        onArray<Label>(name, &Label::clicked, [](int) {});
+    }
 
 protected:
     void Form_MouseMove(Qt::MouseButtons, QPoint twipsPos) override { moves.append(twipsPos); }
@@ -153,6 +158,8 @@ private slots:
     void touchingControlsStillTouch();
 
     void arrayElementsAreNamedWithTheirIndex();
+    void aMissingControlStopsNamingItAndTheScreen_data();
+    void aMissingControlStopsNamingItAndTheScreen();
     void contractProperties_data();
     void contractProperties();
 
@@ -216,8 +223,8 @@ void TestControls::arrayElementsAreNamedWithTheirIndex() {
     SampleScreen s;
     QCOMPARE(s.objectName(), QStringLiteral("frmSample"));
     QCOMPARE(s.indexes("Label5"), (QList<int>{0, 2}));
-    QVERIFY(s.control("Label5", 1) == nullptr);
-    QVERIFY(s.control("Label5") == nullptr);
+    QVERIFY(s.find("Label5", 1) == nullptr);
+    QVERIFY(s.find("Label5") == nullptr);
     QCOMPARE(s.control("Label5", 2)->widget()->objectName(), QStringLiteral("Label5(2)"));
     QVERIFY(s.findChild<QWidget*>("Label5(2)") == s.control("Label5", 2)->widget());
     QVERIFY(s.findChild<QWidget*>("Text1(0)"));
@@ -616,6 +623,53 @@ void TestControls::blankRunsWidenToHoldWhatStandsOverThem() {
         QCOMPARE(inkColumns(shot.copy(left + 1, 0, right - left - 2, shot.height())),
                  (QPair<int, int>{-1, -1}));
     }
+}
+
+// Each lookup runs in a child copy of this test, which must stop with a message
+// naming the control and the screen.
+void TestControls::aMissingControlStopsNamingItAndTheScreen_data() {
+    QTest::addColumn<QString>("lookup");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no such name") << "control Label9"
+                                  << "Screen frmSample has no control named Label9";
+    QTest::newRow("no such element") << "label Label5 1"
+                                     << "Screen frmSample has no sd::Label named Label5(1)";
+    QTest::newRow("another kind") << "label Text1 0"
+                                  << "Screen frmSample has no sd::Label named Text1(0)";
+    QTest::newRow("no such array") << "array Label9"
+                                   << "Screen frmSample has no sd::Label named Label9(0)";
+    QTest::newRow("no such menu item") << "menu about"
+                                       << "Screen frmSample has no menu item named about";
+}
+
+void TestControls::aMissingControlStopsNamingItAndTheScreen() {
+    QFETCH(QString, lookup);
+    QFETCH(QString, message);
+    if (qEnvironmentVariableIsSet("SETSDRILL_LOOKUP")) {
+        const QStringList ask = qEnvironmentVariable("SETSDRILL_LOOKUP").split(u' ');
+        SampleScreen s;
+        if (ask[0] == u"control")
+            s.control(ask[1]);
+        else if (ask[0] == u"label")
+            s.get<Label>(ask[1], ask[2].toInt());
+        else if (ask[0] == u"array")
+            s.connectArray(ask[1]);
+        else
+            s.menuItem(ask[1]);
+        return; // not reached when the lookup stops
+    }
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("SETSDRILL_LOOKUP"), lookup);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("-nocrashhandler"),
+                 QStringLiteral("%1:%2").arg(QTest::currentTestFunction(), QTest::currentDataTag())});
+    QVERIFY(child.waitForFinished(60000));
+    const QString said = QString::fromLocal8Bit(child.readAll());
+    QVERIFY2(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0, qPrintable(said));
+    QVERIFY2(said.contains(message), qPrintable(said));
 }
 
 QTEST_MAIN(TestControls)
