@@ -4,7 +4,7 @@
 
 namespace sd {
 
-frmgroub0::frmgroub0(Navigator* navigator) : Screen(frmgroub0Layout(), navigator) {
+frmgroub0::frmgroub0(Navigator* navigator) : Screen(storedLayout(), navigator) {
     on<CommandButton>("Command1", &QAbstractButton::clicked, [this] { Command1_Click(); });
     on<CommandButton>("Command2", &QAbstractButton::clicked, [this] { Command2_Click(); });
     on<CommandButton>("Command3", &QAbstractButton::clicked, [this] { Command3_Click(); });

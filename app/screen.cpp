@@ -211,6 +211,16 @@ void Screen::unloadMe() {
         close();
 }
 
+void Screen::addCreditAndExit(const QString& icon, const QString& exitButton, const QString& credit) {
+    QWidget* shown = control(credit)->widget();
+    const auto toggle = [shown] { shown->setVisible(shown->isHidden()); };
+    if (indexes(icon).isEmpty())
+        connect(get<Image>(icon), &Image::doubleClicked, this, toggle);
+    else
+        onArray<Image>(icon, &Image::doubleClicked, [toggle](int) { toggle(); });
+    on<CommandButton>(exitButton, &QAbstractButton::clicked, [this] { unloadMe(); });
+}
+
 void Screen::Form_MouseMove(Qt::MouseButtons, QPoint) {}
 
 void Screen::mouseMoveEvent(QMouseEvent* e) {

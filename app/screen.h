@@ -91,6 +91,12 @@ protected:
     // Unloads this screen (its window and controls are destroyed).
     void unloadMe();
 
+    // What every lesson has in its corners: a double click on the icon (on any
+    // element, for an icon array) shows or hides the author's credit, and the
+    // exit button unloads the screen.
+    void addCreditAndExit(const QString& icon, const QString& exitButton = QStringLiteral("Command12"),
+                          const QString& credit = QStringLiteral("Label30"));
+
     // Connects a handler to one control's signal.
     template <class T, class Signal, class Fn> void on(const QString& name, Signal signal, Fn handler) {
         connect(get<T>(name), signal, this, handler);

@@ -56,7 +56,7 @@ const QString kFirstRowSeparator = QStringLiteral(" ، ");
 
 } // namespace
 
-frmgrop3::frmgrop3(Navigator* navigator) : Screen(frmgrop3Layout(), navigator) {
+frmgrop3::frmgrop3(Navigator* navigator) : Screen(storedLayout(), navigator) {
     using B = QAbstractButton;
     boxes_ = getArray<TextBox>("Text1");
     separators_ = getArray<Label>("Label23");
@@ -91,7 +91,6 @@ frmgrop3::frmgrop3(Navigator* navigator) : Screen(frmgrop3Layout(), navigator) {
     on<CommandButton>("Command10", &B::clicked, [this] { Command10_Click(); });
     on<CommandButton>("Command11", &B::clicked, [this] { Command11_Click(); });
     on<CommandButton>("Command2", &B::clicked, [this] { Command2_Click(); });
-    on<CommandButton>("Command12", &B::clicked, [this] { unloadMe(); });
 
     onArray<TextBox>("Text1", &TextBox::clicked, [this](int i) { Text1_Click(i); });
     onArray<TextBox>("Text1", &TextBox::gotFocus, [this](int i) { Text1_GotFocus(i); });
@@ -99,10 +98,7 @@ frmgrop3::frmgrop3(Navigator* navigator) : Screen(frmgrop3Layout(), navigator) {
     onArray<Label>("Label23", &Label::clicked, [this](int i) { Label23_Click(i); });
     onArray<Label>("Label28", &Label::clicked, [this](int i) { Label28_Click(i); });
     onArray<Label>("Label29", &Label::captionChanged, [this](int i) { Label29_Change(i); });
-    on<Image>("Image1", &Image::doubleClicked, [this] {
-        Label* credit = get<Label>("Label30");
-        credit->setVisible(credit->isHidden());
-    });
+    addCreditAndExit("Image1");
 }
 
 void frmgrop3::Form_Load() {

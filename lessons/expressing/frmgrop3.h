@@ -18,6 +18,7 @@ class frmgrop3 : public Screen {
     Q_OBJECT
 public:
     explicit frmgrop3(Navigator* navigator);
+    static const ScreenLayout& storedLayout() { return frmgrop3Layout(); }
 
 protected:
     void Form_Load() override;

@@ -47,9 +47,7 @@ ListingDrill::ListingDrill(const ScreenLayout& layout, const DrillData& data, Na
     // Only the scored drills have "clear".
     if (find<CommandButton>("Command2"))
         on<CommandButton>("Command2", &QAbstractButton::clicked, [this] { Command2_Click(); });
-    on<CommandButton>("Command12", &QAbstractButton::clicked, [this] { Command12_Click(); });
-    on<Image>(QString::fromLatin1(data_.cornerIcon), &Image::doubleClicked,
-              [this] { CornerIcon_DblClick(); });
+    addCreditAndExit(QString::fromLatin1(data_.cornerIcon));
 }
 
 // ---------------------------------------------------------------- load
@@ -292,15 +290,6 @@ void ListingDrill::Command2_Click() {
     for (const DrillRow& row : data_.rows)
         if (row.scoring)
             setNumber(row.scoreLabel, 0);
-}
-
-void ListingDrill::CornerIcon_DblClick() {
-    if (Control* credit = control("Label30"))
-        credit->widget()->setVisible(credit->widget()->isHidden());
-}
-
-void ListingDrill::Command12_Click() {
-    unloadMe();
 }
 
 // ---------------------------------------------------------------- helpers

@@ -21,7 +21,7 @@ constexpr int kOverflowReward = 80;
 
 } // namespace
 
-frmgroub4::frmgroub4(Navigator* navigator) : Screen(frmgroub4Layout(), navigator) {
+frmgroub4::frmgroub4(Navigator* navigator) : Screen(storedLayout(), navigator) {
     for (int row = 1; row <= membership::kRows; ++row) {
         const MembershipRow& r = membershipRows()[row - 1];
         RowControls& c = rows_[row - 1];
@@ -48,8 +48,8 @@ frmgroub4::frmgroub4(Navigator* navigator) : Screen(frmgroub4Layout(), navigator
     on<CommandButton>("Command6", &QAbstractButton::clicked, [this] { Command6_Click(); });
     on<CommandButton>("Command7", &QAbstractButton::clicked, [this] { Command7_Click(); });
     on<CommandButton>("Command9", &QAbstractButton::clicked, [this] { Command9_Click(); });
-    on<CommandButton>("Command12", &QAbstractButton::clicked, [this] { Command12_Click(); });
-    onArray<Image>("Image1", &Image::doubleClicked, [this](int i) { Image1_DblClick(i); });
+    // Any reward picture toggles the credit.
+    addCreditAndExit("Image1");
 }
 
 void frmgroub4::Form_Load() {
@@ -212,15 +212,6 @@ void frmgroub4::Command9_Click() {
     EmptyBlanks();
     HideModels();
     Command6_Click();
-}
-
-void frmgroub4::Command12_Click() {
-    unloadMe();
-}
-
-void frmgroub4::Image1_DblClick(int) {
-    Control* credit = control("Label30");
-    credit->widget()->setVisible(credit->widget()->isHidden());
 }
 
 // ---- Score ----

@@ -27,6 +27,7 @@ class frmgroub4 : public Screen {
     Q_OBJECT
 public:
     explicit frmgroub4(Navigator* navigator);
+    static const ScreenLayout& storedLayout() { return frmgroub4Layout(); }
 
 protected:
     void Form_Load() override;
@@ -40,12 +41,10 @@ private:
     void Command6_Click();
     void Command7_Click();
     void Command9_Click();
-    void Command12_Click();
     void Command10_Click();
     void Command11_Click();
     void Command14_Click();
     void Command15_Click();
-    void Image1_DblClick(int index);
 
     // Private steps, in the drill's own words.
     void SelectRow(int row);
