@@ -66,18 +66,7 @@ frmgrop3::frmgrop3(Navigator* navigator) : Screen(storedLayout(), navigator) {
     repeatNote_ = get<Label>("Label25");
     solution_ = get<CommandButton>("Command11");
     for (int k = 1; k <= kProblemCount; ++k) {
-        const RowNames& names = kRows[k - 1];
-        Row& r = rows_[k - 1];
-        r.description = get<Label>("Label1", k - 1);
-        r.equals = get<Label>("Label5", k);
-        for (const Ref& number : {names.first, names.second})
-            if (number.name)
-                r.numbers.append(get<Label>(QString::fromLatin1(number.name), number.index));
-        r.change = get<CommandButton>(QString::fromLatin1(names.change));
-        r.check = get<CommandButton>(QString::fromLatin1(names.check));
-        for (int j = 0; j < names.answerLabels; ++j)
-            r.answer.append(get<Label>(QString::fromLatin1(names.answer), j));
-
+        const Row& r = rows_[k - 1] = FindRow(k);
         // A number clicked steps its problem; a number changed lets the row be checked again.
         for (Label* number : std::as_const(r.numbers)) {
             connect(number, &Label::clicked, this, [this, k] { StepProblem(k); });
@@ -99,6 +88,21 @@ frmgrop3::frmgrop3(Navigator* navigator) : Screen(storedLayout(), navigator) {
     onArray<Label>("Label28", &Label::clicked, [this](int i) { Label28_Click(i); });
     onArray<Label>("Label29", &Label::captionChanged, [this](int i) { Label29_Change(i); });
     addCreditAndExit("Image1");
+}
+
+frmgrop3::Row frmgrop3::FindRow(int k) const {
+    const RowNames& names = kRows[k - 1];
+    Row r;
+    r.description = get<Label>("Label1", k - 1);
+    r.equals = get<Label>("Label5", k);
+    for (const Ref& number : {names.first, names.second})
+        if (number.name)
+            r.numbers.append(get<Label>(QString::fromLatin1(number.name), number.index));
+    r.change = get<CommandButton>(QString::fromLatin1(names.change));
+    r.check = get<CommandButton>(QString::fromLatin1(names.check));
+    for (int j = 0; j < names.answerLabels; ++j)
+        r.answer.append(get<Label>(QString::fromLatin1(names.answer), j));
+    return r;
 }
 
 void frmgrop3::Form_Load() {

@@ -60,6 +60,7 @@ private:
     void ResetTallies();
     int ElementsShown() const;
 
+    Row FindRow(int k) const; // from the row table, once
     const Row& row(int k) const { return rows_[k - 1]; }
     QList<TextBox*> BoxesOf(int row) const;
 
