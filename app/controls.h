@@ -15,7 +15,27 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+class QMouseEvent;
+
 namespace sd {
+
+namespace detail {
+struct CaptionStyle;
+}
+
+// Turns a control's mouse presses and releases into clicks, the same way for
+// every kind: a click is a left press and a left release over the control; a
+// double click counts only with the left button.
+class ClickTracker {
+public:
+    void press(const QMouseEvent* e);
+    // True when this release completes a click on `over`.
+    bool release(const QMouseEvent* e, const QWidget* over);
+    static bool doubleClick(const QMouseEvent* e);
+
+private:
+    bool pressed_ = false;
+};
 
 // What every control has, whatever Qt class it is built on.
 class Control {
@@ -30,6 +50,8 @@ public:
 
     QRect twips() const { return tw_; }
     void setTwips(const QRect& tw);
+    // The geometry the stored layout gave the control, whatever it has now.
+    QRect storedTwips() const { return stored_; }
     int left() const { return tw_.x(); }
     int top() const { return tw_.y(); }
     int twipsWidth() const { return tw_.width(); }
@@ -60,6 +82,7 @@ protected:
     QString name_;
     int index_ = -1;
     QRect tw_;
+    QRect stored_;
     bool rtl_ = true;
 };
 
@@ -98,6 +121,20 @@ public:
     // The absolute alignment flags the caption is drawn with.
     Qt::Alignment drawAlignment() const;
 
+    // Runs of two or more blanks in a caption are places for other controls: the
+    // numbers of a description stand over them. Each blank of such a run can be
+    // drawn wider by a number of pixels; the words keep their own spacing.
+    int blankRunSpacing() const { return blankSpacing_; }
+    void setBlankRunSpacing(int px);
+    // The runs, in reading order: [start, end) of each in the caption.
+    QList<std::pair<int, int>> blankRuns() const;
+    // Widens the runs, a pixel a blank at a time and at most `most`, until run n
+    // is at least needed[n] pixels wide, for every n that `needed` holds.
+    void widenBlankRuns(const QList<double>& needed, int most);
+    // Where the caret before caption position `position` stands, as drawn: pixels
+    // from the label's left edge.
+    double captionX(int position) const;
+
 signals:
     void captionChanged(const QString& caption);
     void clicked();
@@ -115,6 +152,8 @@ protected:
 
 private:
     void fitToCaption();
+    detail::CaptionStyle captionStyle() const;
+    QRect captionRect() const;
 
     QString caption_;
     QColor back_{0xC0, 0xC0, 0xC0};
@@ -124,7 +163,8 @@ private:
     bool autoSize_ = false;
     bool wordWrap_ = true;
     Align align_ = Align::Start;
-    bool pressed_ = false;
+    int blankSpacing_ = 0;
+    ClickTracker clicks_;
 };
 
 class TextBox : public QLineEdit, public Control {
@@ -168,7 +208,7 @@ private:
     QColor fore_{Qt::black};
     int border_ = 1;
     int appearance_ = 1;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
 
 class CommandButton : public QPushButton, public Control {
@@ -251,7 +291,7 @@ private:
     bool stretch_ = false;
     int border_ = 0;
     QColor borderColor_ = Qt::black;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
 
 class PictureBox : public QWidget, public Control {
@@ -290,7 +330,7 @@ private:
     QColor back_{0xC0, 0xC0, 0xC0};
     int border_ = 1;
     int appearance_ = 1;
-    bool pressed_ = false;
+    ClickTracker clicks_;
 };
 
 // Rectangles, squares, ovals and circles, plain or rounded, with hatch fills.

@@ -6,7 +6,7 @@
 namespace sd {
 
 frmAboutgroup::frmAboutgroup(Navigator* navigator, std::unique_ptr<SysInfoPort> port)
-    : Screen(frmAboutgroupLayout(), navigator), port_(std::move(port)) {
+    : Screen(storedLayout(), navigator), port_(std::move(port)) {
     on<CommandButton>("cmdOK", &QAbstractButton::clicked, [this] { cmdOK_Click(); });
     on<CommandButton>("cmdSysInfo", &QAbstractButton::clicked, [this] { cmdSysInfo_Click(); });
 }

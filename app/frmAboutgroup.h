@@ -15,6 +15,7 @@ class frmAboutgroup : public Screen {
     Q_OBJECT
 public:
     frmAboutgroup(Navigator* navigator, std::unique_ptr<SysInfoPort> port);
+    static const ScreenLayout& storedLayout() { return frmAboutgroupLayout(); }
 
 protected:
     void Form_Load() override;

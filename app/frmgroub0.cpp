@@ -4,7 +4,7 @@
 
 namespace sd {
 
-frmgroub0::frmgroub0(Navigator* navigator) : Screen(frmgroub0Layout(), navigator) {
+frmgroub0::frmgroub0(Navigator* navigator) : Screen(storedLayout(), navigator) {
     on<CommandButton>("Command1", &QAbstractButton::clicked, [this] { Command1_Click(); });
     on<CommandButton>("Command2", &QAbstractButton::clicked, [this] { Command2_Click(); });
     on<CommandButton>("Command3", &QAbstractButton::clicked, [this] { Command3_Click(); });
@@ -13,14 +13,12 @@ frmgroub0::frmgroub0(Navigator* navigator) : Screen(frmgroub0Layout(), navigator
     on<CommandButton>("Command6", &QAbstractButton::clicked, [this] { Command6_Click(); });
     on<CommandButton>("Command7", &QAbstractButton::clicked, [this] { Command7_Click(); });
     on<CommandButton>("Command12", &QAbstractButton::clicked, [this] { Command12_Click(); });
-    if (MenuItem* about = menuItem("aboutgroups"))
-        connect(about, &QAction::triggered, this, [this] { aboutgroups_Click(); });
+    connect(menuItem("aboutgroups"), &QAction::triggered, this, [this] { aboutgroups_Click(); });
 }
 
 void frmgroub0::Form_Load() {
     for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command6", "Command7"})
-        if (Control* c = control(name))
-            c->widget()->setVisible(true);
+        control(name)->widget()->setVisible(true);
 }
 
 // A lesson that is not part of this build is simply not opened.

@@ -12,6 +12,7 @@ class frmgroub0 : public Screen {
     Q_OBJECT
 public:
     explicit frmgroub0(Navigator* navigator);
+    static const ScreenLayout& storedLayout() { return frmgroub0Layout(); }
 
 protected:
     void Form_Load() override;

@@ -19,8 +19,17 @@ Navigator::~Navigator() {
             delete s.data();
 }
 
+void Navigator::registerScreen(const ScreenLayout& layout, Factory factory) {
+    factories_[QString::fromUtf8(layout.screen.name)] = {std::move(factory), &layout};
+}
+
 void Navigator::registerScreen(const QString& name, Factory factory) {
-    factories_[name] = std::move(factory);
+    factories_[name] = {std::move(factory), nullptr};
+}
+
+const ScreenLayout* Navigator::layoutOf(const QString& name) const {
+    const auto it = factories_.find(name);
+    return it == factories_.end() ? nullptr : it->second.layout;
 }
 
 bool Navigator::isRegistered(const QString& name) const {
@@ -29,7 +38,7 @@ bool Navigator::isRegistered(const QString& name) const {
 
 QStringList Navigator::registeredScreens() const {
     QStringList names;
-    for (const auto& [name, factory] : factories_)
+    for (const auto& [name, entry] : factories_)
         names.append(name);
     return names;
 }
@@ -59,7 +68,10 @@ Screen* Navigator::show(const QString& name) {
     const auto it = factories_.find(name);
     if (it == factories_.end())
         return nullptr;
-    Screen* screen = it->second(*this);
+    Screen* screen = it->second.factory(*this);
+    // A class built from another layout than the one it was registered with.
+    if (screen->screenName() != name)
+        qFatal("Screen %s was registered as %s", qPrintable(screen->screenName()), qPrintable(name));
     loaded_.append(screen);
     screen->runLoad();
     // A screen kept out of the task bar belongs to the first window (the menu).

@@ -14,6 +14,7 @@
 namespace sd {
 
 class Screen;
+struct ScreenLayout;
 
 class Navigator : public QObject {
     Q_OBJECT
@@ -23,9 +24,22 @@ public:
     explicit Navigator(QObject* parent = nullptr);
     ~Navigator() override;
 
+    // Registers a screen class under the name its stored layout gives, so the
+    // registry and the layout cannot disagree. The class says which layout is its
+    // own with a static storedLayout(); the factory, when given, builds it with
+    // what it needs from outside.
+    template <class S> void add() {
+        add<S>([](Navigator& n) -> Screen* { return new S(&n); });
+    }
+    template <class S> void add(Factory factory) { registerScreen(S::storedLayout(), std::move(factory)); }
+    void registerScreen(const ScreenLayout& layout, Factory factory);
+    // A screen with no stored layout of its own to name it (tests' stand-ins).
     void registerScreen(const QString& name, Factory factory);
     bool isRegistered(const QString& name) const;
     QStringList registeredScreens() const;
+    // The stored layout a screen was registered with; nullptr when it was
+    // registered by name only.
+    const ScreenLayout* layoutOf(const QString& name) const;
 
     // Creates the screen from its stored layout, runs its load handler and shows
     // it; when it is already loaded, only brings it to the front. Returns nullptr
@@ -57,7 +71,11 @@ signals:
     void screenUnloaded(const QString& name);
 
 private:
-    std::map<QString, Factory> factories_;
+    struct Entry {
+        Factory factory;
+        const ScreenLayout* layout = nullptr;
+    };
+    std::map<QString, Entry> factories_;
     QList<QPointer<Screen>> loaded_;
     std::function<void()> quit_;
     std::map<QString, std::any> fields_;

@@ -122,10 +122,8 @@ void Screen::build(const ScreenLayout& layout) {
     const FontSpec screenFont{};
     for (const ControlSpec& stored : layout.controls) {
         QWidget* parent = canvas_;
-        if (stored.container) {
-            if (Control* holder = control(QString::fromUtf8(stored.container)))
-                parent = holder->widget();
-        }
+        if (stored.container)
+            parent = control(QString::fromUtf8(stored.container))->widget();
         Control* c = createControl(stored.kind, parent);
         c->configure(stored, spec_.rightToLeft, screenFont);
         const QString name = QString::fromUtf8(stored.name);
@@ -158,10 +156,22 @@ void Screen::setTabOrder(const ScreenLayout& layout) {
         QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
 }
 
-Control* Screen::control(const QString& name, int index) const {
+Control* Screen::lookup(const QString& name, int index) const {
     if (index < 0)
         return byName_.value(name);
     return arrays_.value(name).value(index);
+}
+
+Control* Screen::control(const QString& name, int index) const {
+    Control* c = lookup(name, index);
+    if (!c)
+        stopMissing(name, index, "control");
+    return c;
+}
+
+void Screen::stopMissing(const QString& name, int index, const char* kind) const {
+    qFatal("Screen %s has no %s named %s", qPrintable(objectName()), kind,
+           qPrintable(objectNameFor(name, index)));
 }
 
 QList<int> Screen::indexes(const QString& name) const {
@@ -169,7 +179,10 @@ QList<int> Screen::indexes(const QString& name) const {
 }
 
 MenuItem* Screen::menuItem(const QString& name) const {
-    return menuItems_.value(name);
+    MenuItem* item = menuItems_.value(name);
+    if (!item)
+        stopMissing(name, -1, "menu item");
+    return item;
 }
 
 void Screen::runLoad() {
@@ -198,6 +211,16 @@ void Screen::unloadMe() {
         close();
 }
 
+void Screen::addCreditAndExit(const QString& icon, const QString& exitButton, const QString& credit) {
+    QWidget* shown = control(credit)->widget();
+    const auto toggle = [shown] { shown->setVisible(shown->isHidden()); };
+    if (indexes(icon).isEmpty())
+        connect(get<Image>(icon), &Image::doubleClicked, this, toggle);
+    else
+        onArray<Image>(icon, &Image::doubleClicked, [toggle](int) { toggle(); });
+    on<CommandButton>(exitButton, &QAbstractButton::clicked, [this] { unloadMe(); });
+}
+
 void Screen::Form_MouseMove(Qt::MouseButtons, QPoint) {}
 
 void Screen::mouseMoveEvent(QMouseEvent* e) {
@@ -209,7 +232,7 @@ void Screen::pressButton(const char* name) {
     if (!name)
         return;
     auto* b = get<CommandButton>(QString::fromUtf8(name));
-    if (b && b->isVisible() && b->isEnabled())
+    if (b->isVisible() && b->isEnabled())
         b->click();
 }
 

@@ -36,14 +36,35 @@ public:
     QWidget* canvas() const { return canvas_; }
 
     // A control by its stored name, and index for an element of a control array.
+    // A name the screen does not hold, or a control of another kind, is a fault in
+    // the program: the lookup stops it there, naming the control and the screen,
+    // rather than let a feature quietly do nothing.
     Control* control(const QString& name, int index = -1) const;
     template <class T> T* get(const QString& name, int index = -1) const {
-        return dynamic_cast<T*>(control(name, index));
+        T* c = dynamic_cast<T*>(lookup(name, index));
+        if (!c)
+            stopMissing(name, index, kindName<T>());
+        return c;
+    }
+    // For the few places where a control may be absent (a drill without a
+    // "clear" button): nullptr then.
+    template <class T = Control> T* find(const QString& name, int index = -1) const {
+        return dynamic_cast<T*>(lookup(name, index));
     }
     // The indexes of a control array, ascending (gaps allowed).
     QList<int> indexes(const QString& name) const;
+    // Every element of a control array, from index 0 to the last, so that
+    // element i is at i: for arrays that have no gaps.
+    template <class T> QList<T*> getArray(const QString& name) const {
+        const QList<int> present = indexes(name);
+        QList<T*> out;
+        for (int i = 0; !present.isEmpty() && i <= present.last(); ++i)
+            out.append(get<T>(name, i));
+        return out;
+    }
     // Every control, in stored order.
     const QList<Control*>& controls() const { return ordered_; }
+    // A menu item by its stored name; stops like control() when there is none.
     class MenuItem* menuItem(const QString& name) const;
 
     // Values the screen keeps in its own fields rather than in controls. Unlike
@@ -70,23 +91,30 @@ protected:
     // Unloads this screen (its window and controls are destroyed).
     void unloadMe();
 
+    // What every lesson has in its corners: a double click on the icon (on any
+    // element, for an icon array) shows or hides the author's credit, and the
+    // exit button unloads the screen.
+    void addCreditAndExit(const QString& icon, const QString& exitButton = QStringLiteral("Command12"),
+                          const QString& credit = QStringLiteral("Label30"));
+
     // Connects a handler to one control's signal.
     template <class T, class Signal, class Fn> void on(const QString& name, Signal signal, Fn handler) {
-        if (T* c = get<T>(name))
-            connect(c, signal, this, handler);
+        connect(get<T>(name), signal, this, handler);
     }
     // Connects one handler, receiving the element's index, to a whole control array.
     // The handler may also take the signal's arguments after the index.
     template <class T, class Sender, class... Args, class Fn>
     void onArray(const QString& name, void (Sender::*signal)(Args...), Fn handler) {
-        for (int i : indexes(name))
-            if (T* c = get<T>(name, i))
-                connect(c, signal, this, [handler, i](Args... args) {
-                    if constexpr (std::is_invocable_v<Fn, int, Args...>)
-                        handler(i, args...);
-                    else
-                        handler(i);
-                });
+        const QList<int> elements = indexes(name);
+        if (elements.isEmpty())
+            stopMissing(name, 0, kindName<T>());
+        for (int i : elements)
+            connect(get<T>(name, i), signal, this, [handler, i](Args... args) {
+                if constexpr (std::is_invocable_v<Fn, int, Args...>)
+                    handler(i, args...);
+                else
+                    handler(i);
+            });
     }
 
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -95,6 +123,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    Control* lookup(const QString& name, int index) const;
+    [[noreturn]] void stopMissing(const QString& name, int index, const char* kind) const;
+    template <class T> static const char* kindName() {
+        if constexpr (requires { T::staticMetaObject; })
+            return T::staticMetaObject.className();
+        else
+            return "control";
+    }
     void build(const ScreenLayout& layout);
     void buildMenu();
     void setTabOrder(const ScreenLayout& layout);

@@ -1,6 +1,8 @@
 #pragma once
 // The screens built into the program, registered with the navigator by name.
+// The list itself is program/screens.cpp: the screen model does not know the lessons.
 
+#include "app/fonts.h"
 #include "app/sysinfo.h"
 
 #include <functional>
@@ -18,7 +20,9 @@ struct Services {
 void registerScreens(Navigator& navigator, const Services& services = {});
 
 // Maps the stored layouts' font names to the fonts on this machine.
-void installFonts();
+inline void installFonts() {
+    fonts::install();
+}
 
 inline constexpr const char* kStartScreen = "frmgroub0";
 

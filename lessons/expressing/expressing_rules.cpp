@@ -290,6 +290,72 @@ Verdict judge(Problem p, Numbers x, const QString& raw) {
     }
 }
 
+namespace {
+constexpr QRgb kBlackBox = 0x000000;
+constexpr QRgb kRedBox = 0xFF0000;
+constexpr QRgb kGreenBox = 0x00FF00;
+constexpr QRgb kSelectedBox = 0x0000FF;
+} // namespace
+
+QRgb colorOf(Mark m) {
+    switch (m) {
+    case Mark::Black:
+        return kBlackBox;
+    case Mark::Red:
+        return kRedBox;
+    case Mark::Green:
+        return kGreenBox;
+    case Mark::Other:
+        break;
+    }
+    return kSelectedBox;
+}
+
+Mark markOf(QRgb color) {
+    switch (color & 0xFFFFFF) {
+    case kBlackBox:
+        return Mark::Black;
+    case kRedBox:
+        return Mark::Red;
+    case kGreenBox:
+        return Mark::Green;
+    default:
+        return Mark::Other;
+    }
+}
+
+RowJudgement judgeRow(Problem p, Numbers x, const QStringList& texts) {
+    RowJudgement row;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const QString written = texts[i].trimmed();
+        BoxOutcome box;
+        switch (judge(p, x, written)) {
+        case Verdict::Empty:
+            if (p != Problem::DigitsOfNumber)
+                box = {Mark::Black, false};
+            break;
+        case Verdict::Wrong:
+            box = {Mark::Red, true};
+            row.wrong = true;
+            break;
+        case Verdict::NotANumber:
+            box.mark = Mark::Red;
+            break;
+        case Verdict::Correct: {
+            // Equal texts are judged alike, so every box of a repeat is correct too.
+            bool repeated = false;
+            for (qsizetype j = 0; j < texts.size(); ++j)
+                repeated = repeated || (j != i && texts[j].trimmed() == written);
+            box = repeated ? BoxOutcome{Mark::Green, true} : BoxOutcome{Mark::Black, false};
+            row.repeated = row.repeated || repeated;
+            break;
+        }
+        }
+        row.boxes.push_back(box);
+    }
+    return row;
+}
+
 Tally tallyBoxes(const std::vector<BoxMark>& boxes) {
     Tally t;
     for (const BoxMark& box : boxes) {

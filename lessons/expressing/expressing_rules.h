@@ -3,6 +3,7 @@
 // numbers step, which set each problem describes, how one written element is
 // judged, and how the percentage score is reached.
 
+#include <QRgb>
 #include <QString>
 #include <QStringList>
 
@@ -82,10 +83,38 @@ std::optional<double> readNumber(const QString& text);
 // The nearest whole number, halves to the even neighbour (.5 -> 0, 2.5 -> 2).
 long long nearestWhole(double v);
 
-// ---- Score ----
+// ---- Box colours ----
 
-// The box colours the score reads.
+// The colours a box shows: marks of a check, and the blue of the selected box.
 enum class Mark { Black, Red, Green, Other };
+
+QRgb colorOf(Mark m); // Other: the selected box's blue
+Mark markOf(QRgb color);
+
+// ---- Judging a row ----
+
+// What a check does to one entry box; where a value is missing, the box keeps
+// what it has.
+struct BoxOutcome {
+    std::optional<Mark> mark;
+    std::optional<bool> border;
+    friend bool operator==(const BoxOutcome&, const BoxOutcome&) = default;
+};
+
+struct RowJudgement {
+    std::vector<BoxOutcome> boxes; // one per box, in index order
+    bool wrong = false;            // the "wrong" message shows
+    bool repeated = false;         // the "repeated" message shows
+};
+
+// Judges the texts of one row's boxes. A correct element is black without a
+// border, or green with one when another box of the row holds the same text; a
+// wrong one is red with a border; a text that is not a number is red and keeps
+// its border; an empty box is black without a border, except in the digits row,
+// which leaves it as it is.
+RowJudgement judgeRow(Problem p, Numbers x, const QStringList& texts);
+
+// ---- Score ----
 
 struct BoxMark {
     int row = 1; // problem 1 .. 8

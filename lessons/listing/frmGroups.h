@@ -22,6 +22,7 @@ class frmGroups : public listing::ListingDrill {
     Q_OBJECT
 public:
     explicit frmGroups(Navigator* navigator);
+    static const ScreenLayout& storedLayout() { return frmGroupsLayout(); }
 };
 
 } // namespace sd

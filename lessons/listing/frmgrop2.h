@@ -23,6 +23,7 @@ class frmgrop2 : public listing::ListingDrill {
     Q_OBJECT
 public:
     explicit frmgrop2(Navigator* navigator);
+    static const ScreenLayout& storedLayout() { return frmgrop2Layout(); }
 };
 
 } // namespace sd

@@ -22,6 +22,7 @@ class frmgroub5 : public listing::ListingDrill {
     Q_OBJECT
 public:
     explicit frmgroub5(Navigator* navigator);
+    static const ScreenLayout& storedLayout() { return frmgroub5Layout(); }
 };
 
 } // namespace sd

@@ -44,10 +44,10 @@ ListingDrill::ListingDrill(const ScreenLayout& layout, const DrillData& data, Na
     onArray<Label>("lbl11", &Label::clicked, [this](int k) { lbl11_Click(k); });
     onArray<CommandButton>("Cmd1", &QAbstractButton::clicked, [this](int i) { Cmd1_Click(i); });
     on<CommandButton>("Command1", &QAbstractButton::clicked, [this] { Command1_Click(); });
-    on<CommandButton>("Command2", &QAbstractButton::clicked, [this] { Command2_Click(); });
-    on<CommandButton>("Command12", &QAbstractButton::clicked, [this] { Command12_Click(); });
-    on<Image>(QString::fromLatin1(data_.cornerIcon), &Image::doubleClicked,
-              [this] { CornerIcon_DblClick(); });
+    // Only the scored drills have "clear".
+    if (find<CommandButton>("Command2"))
+        on<CommandButton>("Command2", &QAbstractButton::clicked, [this] { Command2_Click(); });
+    addCreditAndExit(QString::fromLatin1(data_.cornerIcon));
     if (data_.flattenPicture)
         on<Image>(QString::fromLatin1(data_.flattenPicture), &Image::clicked, [this] { FlattenAllBoxes(); });
 }
@@ -56,19 +56,19 @@ ListingDrill::ListingDrill(const ScreenLayout& layout, const DrillData& data, Na
 
 void ListingDrill::Form_Load() {
     for (const DrillRow& row : data_.rows) {
-        const auto* note = get<CommandButton>("Cmd1", row.noteButton);
+        const auto* note = find<CommandButton>("Cmd1", row.noteButton);
         if (!note)
             continue;
         const int top = note->top();
         for (const ControlRef& t : row.title)
             if (Control* c = control(QString::fromLatin1(t.name), t.index))
                 c->setTop(top);
-        if (auto* check = get<CommandButton>("Cmd1", row.checkButton))
+        if (auto* check = find<CommandButton>("Cmd1", row.checkButton))
             check->setTop(top);
         const QString key = QString::fromLatin1(row.key);
         Control* previous = nullptr;
         for (int i = row.keyFirst; i <= row.keyLast; ++i) {
-            Control* label = control(key, i);
+            Control* label = find(key, i);
             if (!label)
                 continue;
             label->setTop(top);
@@ -105,7 +105,7 @@ void ListingDrill::DrawBoxFrames() {
     for (const QString& boxes : std::as_const(boxArrays_))
         for (int i : indexes(boxes)) {
             const auto* b = get<TextBox>(boxes, i);
-            auto* frame = get<Shape>(QString::fromLatin1(boxFrameName(boxes.toLatin1().constData())), i);
+            auto* frame = find<Shape>(QString::fromLatin1(boxFrameName(boxes.toLatin1().constData())), i);
             if (b && frame)
                 frame->setBorderColor(QColor::fromRgb(b->appearance() == 1 ? kCurrentFrame : kBoxFrame));
         }
@@ -191,7 +191,7 @@ void ListingDrill::Command1_Click() {
             number->setCaption(RenumberDigit(number->caption()));
     for (const DrillRow& row : data_.rows)
         for (int i = row.keyFirst; i <= row.keyLast; ++i)
-            if (Control* label = control(QString::fromLatin1(row.key), i))
+            if (Control* label = find(QString::fromLatin1(row.key), i))
                 label->widget()->setVisible(false);
     // Clearing a box that held text redraws the braces around it.
     for (const QString& boxes : std::as_const(boxArrays_))
@@ -246,7 +246,7 @@ void ListingDrill::JudgeRow(const DrillRow& row) {
     if (judged.repeated)
         showNote(kRepeatNote, true);
     for (int i = row.keyFirst; i <= row.keyLast; ++i)
-        if (Control* label = control(QString::fromLatin1(row.key), i))
+        if (Control* label = find(QString::fromLatin1(row.key), i))
             label->widget()->setVisible(true);
 }
 
@@ -292,15 +292,6 @@ void ListingDrill::Command2_Click() {
     for (const DrillRow& row : data_.rows)
         if (row.scoring)
             setNumber(row.scoreLabel, 0);
-}
-
-void ListingDrill::CornerIcon_DblClick() {
-    if (Control* credit = control("Label30"))
-        credit->widget()->setVisible(credit->widget()->isHidden());
-}
-
-void ListingDrill::Command12_Click() {
-    unloadMe();
 }
 
 // ---------------------------------------------------------------- helpers
@@ -359,7 +350,7 @@ void ListingDrill::setNumber(const ControlRef& ref, double value) {
 }
 
 void ListingDrill::showNote(int index, bool visible) {
-    if (Control* note = control("Label2", index))
+    if (Control* note = find("Label2", index))
         note->widget()->setVisible(visible);
 }
 

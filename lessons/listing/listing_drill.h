@@ -82,8 +82,6 @@ protected:
     void Command1_Click();
     void Cmd1_Click(int index);
     void Command2_Click();
-    void CornerIcon_DblClick();
-    void Command12_Click();
 
     void RefreshAnswerKeys();
     void JudgeRow(const DrillRow& row);

@@ -21,7 +21,19 @@ constexpr int kOverflowReward = 80;
 
 } // namespace
 
-frmgroub4::frmgroub4(Navigator* navigator) : Screen(frmgroub4Layout(), navigator) {
+frmgroub4::frmgroub4(Navigator* navigator) : Screen(storedLayout(), navigator) {
+    for (int row = 1; row <= membership::kRows; ++row) {
+        const MembershipRow& r = membershipRows()[row - 1];
+        RowControls& c = rows_[row - 1];
+        c.button = get<CommandButton>(r.button);
+        c.blank = get<Image>(r.blank);
+        c.model = get<Image>(r.model);
+        for (int i = 0; i < r.labelCount; ++i)
+            c.labels.append(get<Label>(r.labels, i));
+    }
+    rewards_ = getArray<Image>("Image1");
+    correct_ = get<CommandButton>("Command7");
+    selection_ = get<Shape>("Shape6");
     on<CommandButton>("Command1", &QAbstractButton::clicked, [this] { Command1_Click(); });
     on<CommandButton>("Command2", &QAbstractButton::clicked, [this] { Command2_Click(); });
     on<CommandButton>("Command3", &QAbstractButton::clicked, [this] { Command3_Click(); });
@@ -36,18 +48,17 @@ frmgroub4::frmgroub4(Navigator* navigator) : Screen(frmgroub4Layout(), navigator
     on<CommandButton>("Command6", &QAbstractButton::clicked, [this] { Command6_Click(); });
     on<CommandButton>("Command7", &QAbstractButton::clicked, [this] { Command7_Click(); });
     on<CommandButton>("Command9", &QAbstractButton::clicked, [this] { Command9_Click(); });
-    on<CommandButton>("Command12", &QAbstractButton::clicked, [this] { Command12_Click(); });
-    onArray<Image>("Image1", &Image::doubleClicked, [this](int i) { Image1_DblClick(i); });
+    // Any reward picture toggles the credit.
+    addCreditAndExit("Image1");
 }
 
 void frmgroub4::Form_Load() {
     Command6_Click();
-    for (const MembershipRow& r : membershipRows()) {
-        for (int i = 0; i < r.labelCount; ++i)
-            if (Control* label = control(r.labels, i))
-                label->widget()->setVisible(true);
-        control(r.button)->widget()->setVisible(true);
-        control(r.blank)->widget()->setVisible(true);
+    for (const RowControls& r : rows_) {
+        for (Label* label : r.labels)
+            label->setVisible(true);
+        r.button->setVisible(true);
+        r.blank->setVisible(true);
     }
     for (const char* name : {"Command6", "Command7", "Command9"})
         control(name)->widget()->setVisible(true);
@@ -57,17 +68,9 @@ void frmgroub4::Form_Load() {
 
 // ---- Controls of a row ----
 
-CommandButton* frmgroub4::rowButton(int row) const {
-    return get<CommandButton>(membershipRows()[row - 1].button);
-}
-Image* frmgroub4::blank(int row) const {
-    return get<Image>(membershipRows()[row - 1].blank);
-}
-Image* frmgroub4::model(int row) const {
-    return get<Image>(membershipRows()[row - 1].model);
-}
+// A number of the statement, by label index; none where the row has no such number.
 Label* frmgroub4::number(int row, int index) const {
-    return index < 0 ? nullptr : get<Label>(membershipRows()[row - 1].labels, index);
+    return index < 0 ? nullptr : rows_[row - 1].labels.value(index);
 }
 
 Statement frmgroub4::ReadStatement(int row) const {
@@ -93,7 +96,7 @@ void frmgroub4::WriteStatement(int row, const Statement& s) {
 void frmgroub4::SelectRow(int row) {
     for (int k = 1; k <= membership::kRows; ++k)
         rowButton(k)->setAppearance(k == row ? 1 : 0);
-    get<Shape>("Shape6")->setTop(blank(row)->top());
+    selection_->setTop(blank(row)->top());
 }
 
 // The first of rows 1 to 4 drawn raised; otherwise the bottom of the order, row 5.
@@ -124,16 +127,15 @@ void frmgroub4::Command14_Click() {
     PlaceSymbol("Command14");
 }
 
-// Every part of a row takes its button's top, which its caption gives.
+// Every part of a row takes its button's top: the stored top of the row whose
+// place its caption names.
 void frmgroub4::LayOutRow(int row) {
-    const MembershipRow& r = membershipRows()[row - 1];
-    const int top = membership::topForCaption(rowButton(row)->caption());
+    const int top = rowButton(membership::placeOfCaption(rowButton(row)->caption()))->storedTwips().top();
     rowButton(row)->setTop(top);
     blank(row)->setTop(top);
     model(row)->setTop(top);
-    for (int i = 0; i < r.labelCount; ++i)
-        if (Control* label = control(r.labels, i))
-            label->setTop(top);
+    for (Label* label : rows_[row - 1].labels)
+        label->setTop(top);
 }
 
 void frmgroub4::HideModels() {
@@ -150,7 +152,7 @@ void frmgroub4::EmptyBlanks() {
 // ---- New problems, correction, start again ----
 
 void frmgroub4::Command6_Click() {
-    get<CommandButton>("Command7")->setEnabled(true);
+    correct_->setEnabled(true);
     HideModels();
     for (int row = 1; row <= membership::kRows; ++row) {
         CommandButton* b = rowButton(row);
@@ -184,7 +186,7 @@ void frmgroub4::Command7_Click() {
             AddToScore("Label7", 1);
         AddToScore("Label8", 1);
     }
-    get<CommandButton>("Command7")->setEnabled(false);
+    correct_->setEnabled(false);
     if (membership::earnsReward(membership::numberOf(get<Label>("Label7")->caption()),
                                 membership::numberOf(get<Label>("Label8")->caption())))
         RevealReward();
@@ -192,35 +194,24 @@ void frmgroub4::Command7_Click() {
 
 void frmgroub4::RevealReward() {
     for (int i = 0; i <= kLastReward; ++i)
-        if (Image* picture = get<Image>("Image1", i); picture && picture->isHidden()) {
-            picture->setVisible(true);
+        if (rewards_[i]->isHidden()) {
+            rewards_[i]->setVisible(true);
             return;
         }
-    if (Image* last = get<Image>("Image1", kOverflowReward))
-        last->setVisible(true);
+    rewards_[kOverflowReward]->setVisible(true);
 }
 
 void frmgroub4::Command9_Click() {
     for (int i = 0; i <= kOverflowReward; ++i)
-        if (Image* picture = get<Image>("Image1", i))
-            picture->setVisible(false);
+        rewards_[i]->setVisible(false);
     for (const char* label : {"Label7", "Label8"}) {
         get<Label>(label)->setCaption(QStringLiteral("0"));
         FitScore(label);
     }
-    get<CommandButton>("Command7")->setEnabled(true);
+    correct_->setEnabled(true);
     EmptyBlanks();
     HideModels();
     Command6_Click();
-}
-
-void frmgroub4::Command12_Click() {
-    unloadMe();
-}
-
-void frmgroub4::Image1_DblClick(int) {
-    Control* credit = control("Label30");
-    credit->widget()->setVisible(credit->widget()->isHidden());
 }
 
 // ---- Score ----
@@ -231,17 +222,16 @@ void frmgroub4::AddToScore(const char* label, int amount) {
     FitScore(label);
 }
 
-// The score labels are one digit wide; a longer number widens its label about
-// the same centre so that no digit is cut off.
+// The score labels are one digit wide as stored; a longer number widens its label
+// about the same centre so that no digit is cut off.
 void frmgroub4::FitScore(const char* label) {
-    constexpr int kStoredLeft = 4140;
-    constexpr int kStoredWidth = 405;
     constexpr int kMargin = 60;
     Label* l = get<Label>(label);
+    const QRect stored = l->storedTwips();
     const double advance = QFontMetricsF(l->font()).horizontalAdvance(l->caption());
     const int needed = twips::fromPx(int(std::ceil(advance)));
-    const int width = needed <= kStoredWidth ? kStoredWidth : needed + kMargin;
-    l->setTwips(QRect(kStoredLeft + kStoredWidth / 2 - width / 2, l->top(), width, l->twipsHeight()));
+    const int width = needed <= stored.width() ? stored.width() : needed + kMargin;
+    l->setTwips(QRect(stored.left() + stored.width() / 2 - width / 2, l->top(), width, l->twipsHeight()));
 }
 
 } // namespace sd

@@ -27,6 +27,7 @@ class frmgroub4 : public Screen {
     Q_OBJECT
 public:
     explicit frmgroub4(Navigator* navigator);
+    static const ScreenLayout& storedLayout() { return frmgroub4Layout(); }
 
 protected:
     void Form_Load() override;
@@ -40,12 +41,10 @@ private:
     void Command6_Click();
     void Command7_Click();
     void Command9_Click();
-    void Command12_Click();
     void Command10_Click();
     void Command11_Click();
     void Command14_Click();
     void Command15_Click();
-    void Image1_DblClick(int index);
 
     // Private steps, in the drill's own words.
     void SelectRow(int row);
@@ -60,10 +59,23 @@ private:
     void AddToScore(const char* label, int amount);
     void FitScore(const char* label);
 
-    CommandButton* rowButton(int row) const;
-    Image* blank(int row) const;
-    Image* model(int row) const;
+    // A statement row's controls, found once when the screen is built.
+    struct RowControls {
+        CommandButton* button = nullptr;
+        Image* blank = nullptr;
+        Image* model = nullptr;
+        QList<Label*> labels;
+    };
+
+    CommandButton* rowButton(int row) const { return rows_[row - 1].button; }
+    Image* blank(int row) const { return rows_[row - 1].blank; }
+    Image* model(int row) const { return rows_[row - 1].model; }
     Label* number(int row, int index) const;
+
+    std::array<RowControls, membership::kRows> rows_;
+    QList<Image*> rewards_;            // Image1, the reward pictures
+    CommandButton* correct_ = nullptr; // Command7
+    Shape* selection_ = nullptr;       // Shape6, the frame round the selected row
 };
 
 } // namespace sd

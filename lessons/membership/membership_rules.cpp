@@ -219,16 +219,11 @@ QString nextCaption(const QString& caption) {
     return text((numberOf(caption) + 1) % 5 + 1);
 }
 
-int topForCaption(const QString& caption) {
-    if (caption == "1")
-        return 1620;
-    if (caption == "2")
-        return 2460;
-    if (caption == "3")
-        return 3240;
-    if (caption == "4")
-        return 4020;
-    return 4800;
+int placeOfCaption(const QString& caption) {
+    for (int place = 1; place < kRows; ++place)
+        if (caption == text(place))
+            return place;
+    return kRows;
 }
 
 int nextRow(int row) {

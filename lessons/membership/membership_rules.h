@@ -42,9 +42,10 @@ void stepRow(int row, Statement& s);
 // The symbol that makes row's statement true (row is 1 to 5).
 Symbol correctSymbol(int row, const Statement& s);
 
-// Rows move down the screen by captions: "1" is the top place, "5" the bottom.
+// Rows move down the screen by captions: "1" is the top place, "5" the bottom;
+// a row stands where the stored layout puts the row of its place.
 QString nextCaption(const QString& caption);
-int topForCaption(const QString& caption);
+int placeOfCaption(const QString& caption); // 1 .. 5
 
 // The row after row in button order, the bottom one wrapping to the top.
 int nextRow(int row);

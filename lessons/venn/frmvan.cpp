@@ -94,8 +94,8 @@ frmvan::frmvan(Navigator* navigator) : Screen(frmvanLayout(), navigator) {
     onArray<Label>("Label4", &Label::clicked, [this](int i) { Label4_Click(i); });
     on<CommandButton>("Command3", &QAbstractButton::clicked, [this] { Command3_Click(); });
     onArray<Label>("Label5", &Label::captionChanged, [this](int i) { Label5_Change(i); });
-    onArray<Image>("Image1", &Image::doubleClicked, [this](int i) { Image1_DblClick(i); });
-    on<CommandButton>("Command12", &QAbstractButton::clicked, [this] { Command12_Click(); });
+    // A double click on any star or sun shows or hides the credit line.
+    addCreditAndExit(QStringLiteral("Image1"));
     // A click on a diagram's icon chooses it, as a click on its option does.
     control("Frame1")->widget()->installEventFilter(this);
 }
@@ -341,15 +341,6 @@ void frmvan::RevealStar() {
 void frmvan::Form_MouseMove(Qt::MouseButtons, QPoint) {
     for (int i = 0; i < venn::kBoxes; ++i)
         box(i)->setToolTip(tooltipOf(box(i)->backColor()));
-}
-
-void frmvan::Image1_DblClick(int) {
-    QWidget* credit = control("Label30")->widget();
-    credit->setVisible(credit->isHidden());
-}
-
-void frmvan::Command12_Click() {
-    unloadMe();
 }
 
 bool frmvan::eventFilter(QObject* watched, QEvent* e) {

@@ -14,6 +14,7 @@ class frmvan : public Screen {
     Q_OBJECT
 public:
     explicit frmvan(Navigator* navigator);
+    static const ScreenLayout& storedLayout() { return frmvanLayout(); }
 
     // The colour of a box that is neither chosen nor judged, and of the boxes a
     // clicked element goes into.
@@ -36,8 +37,6 @@ private:
     void Label4_Click(int index) { CopyElement("Label4", index); }
     void Command3_Click();
     void Label5_Change(int index);
-    void Image1_DblClick(int index);
-    void Command12_Click();
 
     // Private steps, in the drill's own words.
     void NewPair(venn::Stepper button);

@@ -7,6 +7,7 @@
 #include "app/twips.h"
 
 #include <QFontDatabase>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -105,6 +106,10 @@ class SampleScreen : public Screen {
 public:
     SampleScreen() : Screen(sampleLayout()) {}
     QList<QPoint> moves;
+    // A handler connected to a whole control array, as a lesson does.
+    void connectArray(const QString& name) {
+        onArray<Label>(name, &Label::clicked, [](int) {});
+    }
 
 protected:
     void Form_MouseMove(Qt::MouseButtons, QPoint twipsPos) override { moves.append(twipsPos); }
@@ -153,6 +158,8 @@ private slots:
     void touchingControlsStillTouch();
 
     void arrayElementsAreNamedWithTheirIndex();
+    void aMissingControlStopsNamingItAndTheScreen_data();
+    void aMissingControlStopsNamingItAndTheScreen();
     void contractProperties_data();
     void contractProperties();
 
@@ -163,6 +170,8 @@ private slots:
     void imageBorderFramesThePicture();
     void autoSizedLabelFollowsItsCaption();
     void movingAControlKeepsItsSize();
+    void blankRunsWidenToHoldWhatStandsOverThem_data();
+    void blankRunsWidenToHoldWhatStandsOverThem();
 
     void readingDirection_data();
     void readingDirection();
@@ -214,8 +223,8 @@ void TestControls::arrayElementsAreNamedWithTheirIndex() {
     SampleScreen s;
     QCOMPARE(s.objectName(), QStringLiteral("frmSample"));
     QCOMPARE(s.indexes("Label5"), (QList<int>{0, 2}));
-    QVERIFY(s.control("Label5", 1) == nullptr);
-    QVERIFY(s.control("Label5") == nullptr);
+    QVERIFY(s.find("Label5", 1) == nullptr);
+    QVERIFY(s.find("Label5") == nullptr);
     QCOMPARE(s.control("Label5", 2)->widget()->objectName(), QStringLiteral("Label5(2)"));
     QVERIFY(s.findChild<QWidget*>("Label5(2)") == s.control("Label5", 2)->widget());
     QVERIFY(s.findChild<QWidget*>("Text1(0)"));
@@ -554,6 +563,113 @@ void TestControls::everyStoredFontMapsToInstalledArabicFont() {
     QVERIFY2(found, qPrintable(stored + " has no installed Arabic font among " + mapped.join(", ")));
     // Digits come from the first family, which must be installed too.
     QVERIFY2(QFontDatabase::families().contains(mapped.first()), qPrintable(mapped.first()));
+}
+
+void TestControls::blankRunsWidenToHoldWhatStandsOverThem_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QList<double>>("needed");
+    QTest::addColumn<int>("runs");
+    QTest::newRow("runs wide enough already") << "من     إلي    " << QList<double>{10} << 2;
+    QTest::newRow("the first run widens") << "من  إلي  " << QList<double>{40} << 2;
+    QTest::newRow("both runs widen") << "بين  و  ." << QList<double>{30, 45} << 2;
+    QTest::newRow("a single blank is no run") << "أرقام العدد  " << QList<double>{0} << 1;
+    QTest::newRow("more than the most asked") << "من  إلي" << QList<double>{400} << 1;
+}
+
+// The runs widen only as far as what stands over them needs, the words never
+// reach into a run, and the places the label reports are where it draws.
+void TestControls::blankRunsWidenToHoldWhatStandsOverThem() {
+    QFETCH(QString, caption);
+    QFETCH(QList<double>, needed);
+    QFETCH(int, runs);
+    constexpr int kMost = 12;
+    Label label;
+    label.configure({.kind = Kind::Label,
+                     .name = "L",
+                     .at = {0, 0, 4500, 420},
+                     .caption = "",
+                     .font = FontSpec{"Arial", 10.5, true},
+                     .fore = 0x000000,
+                     .back = 0xFFFFFF,
+                     .opaque = true,
+                     .wordWrap = false},
+                    true, FontSpec{});
+    label.setCaption(caption);
+    QCOMPARE(label.blankRuns().size(), runs);
+    label.widenBlankRuns(needed, kMost);
+    const auto width = [&](int n) {
+        return label.captionX(label.blankRuns()[n].first) - label.captionX(label.blankRuns()[n].second);
+    };
+    bool allFit = true;
+    for (int n = 0; n < needed.size() && n < runs; ++n)
+        allFit = allFit && width(n) >= needed[n];
+    // Fits, or has reached the most it may widen; and one pixel less would not fit.
+    QVERIFY(allFit || label.blankRunSpacing() == kMost);
+    if (label.blankRunSpacing() > 0) {
+        const int spacing = label.blankRunSpacing();
+        label.setBlankRunSpacing(spacing - 1);
+        bool fitBefore = true;
+        for (int n = 0; n < needed.size() && n < runs; ++n)
+            fitBefore = fitBefore && width(n) >= needed[n];
+        QVERIFY(!fitBefore);
+        label.setBlankRunSpacing(spacing);
+    }
+    // Nothing is drawn between the edges of a run.
+    const QImage shot = label.grab().toImage();
+    for (int n = 0; n < runs; ++n) {
+        const int right = int(std::floor(label.captionX(label.blankRuns()[n].first)));
+        const int left = int(std::ceil(label.captionX(label.blankRuns()[n].second)));
+        QVERIFY(right - left > 2);
+        QCOMPARE(inkColumns(shot.copy(left + 1, 0, right - left - 2, shot.height())),
+                 (QPair<int, int>{-1, -1}));
+    }
+}
+
+// Each lookup runs in a child copy of this test, which must stop with a message
+// naming the control and the screen.
+void TestControls::aMissingControlStopsNamingItAndTheScreen_data() {
+    QTest::addColumn<QString>("lookup");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no such name") << "control Label9"
+                                  << "Screen frmSample has no control named Label9";
+    QTest::newRow("no such element") << "label Label5 1"
+                                     << "Screen frmSample has no sd::Label named Label5(1)";
+    QTest::newRow("another kind") << "label Text1 0"
+                                  << "Screen frmSample has no sd::Label named Text1(0)";
+    QTest::newRow("no such array") << "array Label9"
+                                   << "Screen frmSample has no sd::Label named Label9(0)";
+    QTest::newRow("no such menu item") << "menu about"
+                                       << "Screen frmSample has no menu item named about";
+}
+
+void TestControls::aMissingControlStopsNamingItAndTheScreen() {
+    QFETCH(QString, lookup);
+    QFETCH(QString, message);
+    if (qEnvironmentVariableIsSet("SETSDRILL_LOOKUP")) {
+        const QStringList ask = qEnvironmentVariable("SETSDRILL_LOOKUP").split(u' ');
+        SampleScreen s;
+        if (ask[0] == u"control")
+            s.control(ask[1]);
+        else if (ask[0] == u"label")
+            s.get<Label>(ask[1], ask[2].toInt());
+        else if (ask[0] == u"array")
+            s.connectArray(ask[1]);
+        else
+            s.menuItem(ask[1]);
+        return; // not reached when the lookup stops
+    }
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("SETSDRILL_LOOKUP"), lookup);
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("-nocrashhandler"),
+                 QStringLiteral("%1:%2").arg(QTest::currentTestFunction(), QTest::currentDataTag())});
+    QVERIFY(child.waitForFinished(60000));
+    const QString said = QString::fromLocal8Bit(child.readAll());
+    QVERIFY2(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0, qPrintable(said));
+    QVERIFY2(said.contains(message), qPrintable(said));
 }
 
 QTEST_MAIN(TestControls)

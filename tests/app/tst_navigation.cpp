@@ -1,6 +1,7 @@
 // Stories of opening, raising, unloading and leaving screens, as a pupil moves
 // between the menu and the lessons.
 
+#include "app/assets.h"
 #include "app/navigator.h"
 #include "app/screen.h"
 #include "app/screens.h"
@@ -87,6 +88,7 @@ private slots:
     void unloadingThenReopeningStartsFromTheStoredLayout();
     void exitClosesEveryScreenLastLoadedFirstAndEnds();
     void aScreenNotBuiltIntoTheProgramIsNotOpened();
+    void everyPictureAScreenNamesExists();
     void closingTheMenuLeavesLessonsOpen();
     void programEndsWhenTheLastWindowIsClosed();
 };
@@ -161,6 +163,33 @@ void TestNavigation::aScreenNotBuiltIntoTheProgramIsNotOpened() {
     QVERIFY(nav->show("frmNoSuchLesson") == nullptr);
     QVERIFY(nav->loaded().isEmpty());
     QVERIFY(visibleTopLevels().isEmpty());
+}
+
+// A wrong picture name would show an empty place, or the plain arrow for a
+// pointer: every screen of the program names only pictures it has.
+void TestNavigation::everyPictureAScreenNamesExists() {
+    QStringList missing;
+    int screens = 0;
+    for (const QString& name : nav->registeredScreens()) {
+        const ScreenLayout* layout = nav->layoutOf(name);
+        if (!layout)
+            continue; // this test's own stand-in lessons
+        ++screens;
+        QCOMPARE(QString::fromUtf8(layout->screen.name), name);
+        const auto check = [&](const char* picture, const QString& where) {
+            if (picture && !assets::exists(QString::fromUtf8(picture)))
+                missing.append(QStringLiteral("%1 %2: %3").arg(name, where, QString::fromUtf8(picture)));
+        };
+        check(layout->screen.picture, QStringLiteral("background"));
+        check(layout->screen.icon, QStringLiteral("icon"));
+        for (const ControlSpec& c : layout->controls) {
+            const QString control = objectNameFor(QString::fromUtf8(c.name), c.index);
+            check(c.picture, control);
+            check(c.pointer, control + QStringLiteral(" pointer"));
+        }
+    }
+    QVERIFY(screens >= 5);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
 }
 
 void TestNavigation::closingTheMenuLeavesLessonsOpen() {

@@ -39,6 +39,8 @@ private slots:
     void readsAsNumber();
     void nearestWholeHalvesToEven_data();
     void nearestWholeHalvesToEven();
+    void judgingARow_data();
+    void judgingARow();
 
     void tallies_data();
     void tallies();
@@ -399,6 +401,53 @@ void TestExpressingRules::nearestWholeHalvesToEven() {
     QFETCH(double, v);
     QFETCH(qlonglong, whole);
     QCOMPARE(nearestWhole(v), whole);
+}
+
+// Each box as mark and border: b black, r red, g green, - kept; | border, _ none, - kept.
+void TestExpressingRules::judgingARow_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<bool>("wrong");
+    QTest::addColumn<bool>("repeated");
+    QTest::newRow("digits: repeat, wrong, empty kept")
+        << 1 << 44552 << 0 << QStringList{"4", "5", "", "3", " 4 "} << "g| b_ -- r| g|" << true << true;
+    QTest::newRow("digits: nothing written keeps every box")
+        << 1 << 44552 << 0 << QStringList{"", " "} << "-- --" << false << false;
+    QTest::newRow("from 2 to 5: an empty box turns black")
+        << 2 << 2 << 5 << QStringList{"2", "", "6", "5"} << "b_ b_ r| b_" << true << false;
+    QTest::newRow("wrong entries are never repeats")
+        << 2 << 2 << 5 << QStringList{"6", "6"} << "r| r|" << true << false;
+    QTest::newRow("odd: not a number keeps its border")
+        << 5 << 2 << 14 << QStringList{"13", "a", "7.", "14", "13"} << "g| r- b_ r| g|" << true << true;
+    QTest::newRow("divisors: texts, not values, repeat")
+        << 8 << 20 << 0 << QStringList{"2", "02", "-2", "0"} << "b_ b_ b_ r|" << true << false;
+}
+
+void TestExpressingRules::judgingARow() {
+    QFETCH(int, row);
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, outcome);
+    QFETCH(bool, wrong);
+    QFETCH(bool, repeated);
+    const RowJudgement judged = judgeRow(problemOfRow(row), {a, b}, texts);
+    QStringList shown;
+    for (const BoxOutcome& box : judged.boxes) {
+        const QChar mark = !box.mark                  ? u'-'
+                           : *box.mark == Mark::Black ? u'b'
+                           : *box.mark == Mark::Red   ? u'r'
+                           : *box.mark == Mark::Green ? u'g'
+                                                      : u'?';
+        const QChar border = !box.border ? u'-' : *box.border ? u'|' : u'_';
+        shown.append(QString(mark) + border);
+    }
+    QCOMPARE(shown.join(u' '), outcome);
+    QCOMPARE(judged.wrong, wrong);
+    QCOMPARE(judged.repeated, repeated);
 }
 
 // ---------------------------------------------------------------- score

@@ -39,8 +39,8 @@ private slots:
         QCOMPARE(d->caption("Label1", 7), QStringLiteral("ص"));
         QCOMPARE(d->current(), QStringList{"Text1(0)"});
         // No score, no clear button, no tooltips.
-        QVERIFY(!d->s->control("Command2"));
-        QVERIFY(!d->s->control("Label5", 2));
+        QVERIFY(!d->s->find<Control>("Command2"));
+        QVERIFY(!d->s->find<Control>("Label5", 2));
         for (const char* name : {"Cmd1", "lbl11"})
             for (int i : d->s->indexes(name))
                 QVERIFY2(d->s->control(name, i)->widget()->toolTip().isEmpty(), qPrintable(name));

@@ -61,6 +61,21 @@ std::vector<ControlSpec> controls() {
                      .caption = "note",
                      .visible = false});
     c.push_back({.kind = Kind::Button, .name = "Command1", .at = {6000, 60, 615, 495}, .caption = "جديد"});
+    c.push_back({.kind = Kind::Button, .name = "Command12", .at = {6000, 4800, 615, 495}, .caption = "خروج"});
+    // The counters and the row score a scored drill keeps.
+    for (int i = 0; i < 4; ++i)
+        c.push_back({.kind = Kind::Label,
+                     .name = "Label5",
+                     .index = i,
+                     .at = {60, 60 + 300 * i, 600, 255},
+                     .caption = "0",
+                     .visible = false});
+    c.push_back({.kind = Kind::Label,
+                 .name = "Label4",
+                 .index = 0,
+                 .at = {660, 60, 600, 255},
+                 .caption = "0",
+                 .visible = false});
     c.push_back({.kind = Kind::Image, .name = "Image8", .at = {0, 0, 480, 480}});
     c.push_back({.kind = Kind::Label,
                  .name = "Label30",
@@ -290,6 +305,7 @@ private slots:
     void scoredCheckWithNoCurrentBox() {
         data = drillData(RepeatNoteCleared::Never);
         data.rows[0].scoring = RowScoring{.weight = 1, .maximum = 2};
+        data.rows[0].scoreLabel = {"Label4", 0};
         s = std::make_unique<Drill>(data);
         s->show();
         s->runLoad();

@@ -178,25 +178,25 @@ void TestMembershipRules::correctSymbols() {
 void TestMembershipRules::captionsMoveRowsDownAndWrap_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("next");
-    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("place");
     QTest::newRow("1") << "1"
-                       << "3" << 1620;
+                       << "3" << 1;
     QTest::newRow("2") << "2"
-                       << "4" << 2460;
+                       << "4" << 2;
     QTest::newRow("3") << "3"
-                       << "5" << 3240;
+                       << "5" << 3;
     QTest::newRow("4") << "4"
-                       << "1" << 4020;
+                       << "1" << 4;
     QTest::newRow("5") << "5"
-                       << "2" << 4800;
+                       << "2" << 5;
 }
 
 void TestMembershipRules::captionsMoveRowsDownAndWrap() {
     QFETCH(QString, caption);
     QFETCH(QString, next);
-    QFETCH(int, top);
+    QFETCH(int, place);
     QCOMPARE(nextCaption(caption), next);
-    QCOMPARE(topForCaption(caption), top);
+    QCOMPARE(placeOfCaption(caption), place);
 }
 
 void TestMembershipRules::rowOrderWrapsFromBottomToTop() {
@@ -204,8 +204,8 @@ void TestMembershipRules::rowOrderWrapsFromBottomToTop() {
     QCOMPARE(nextRow(4), 5);
     QCOMPARE(nextRow(5), 1);
     // Any other caption stands at the bottom place.
-    QCOMPARE(topForCaption(""), 4800);
-    QCOMPARE(topForCaption(" 1"), 4800);
+    QCOMPARE(placeOfCaption(""), 5);
+    QCOMPARE(placeOfCaption(" 1"), 5);
 }
 
 void TestMembershipRules::reward_data() {
