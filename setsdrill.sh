@@ -4,18 +4,23 @@
 #   ./setsdrill.sh test       install what is missing, build, run every test (CTest)
 #   ./setsdrill.sh sanitize   the same tests built with AddressSanitizer and UBSan
 #   ./setsdrill.sh shots [D]  render every screen to PNG in folder D (default: shots)
+#   ./setsdrill.sh package    a Debian package of the program, in build-package/
 #   ./setsdrill.sh monkey [N] the monkey, N actions (default 100000) on every screen, under the sanitizers
 # Safe to run again: it installs nothing that is there and rebuilds only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n
-          fonts-hosny-amiri fonts-noto-core fonts-noto-ui-core fonts-liberation2 fonts-dejavu-core)
+          fonts-hosny-amiri fonts-noto-core fonts-noto-ui-core fonts-liberation2 fonts-dejavu-core
+          desktop-file-utils appstream)
 
-install_missing() {
+# What CPack needs besides the build tools to make the .deb.
+PACKAGE_TOOLS=(dpkg-dev file)
+
+install_missing() { # extra packages...
     command -v dpkg-query >/dev/null 2>&1 || return 0 # not a Debian machine: bring Qt 6 yourself
     local missing=()
-    for p in "${PACKAGES[@]}"; do
+    for p in "${PACKAGES[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -78,6 +83,13 @@ sanitize)
     build build-asan -DSETSDRILL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     sanitized run_tests build-asan
     ;;
+package)
+    install_missing "${PACKAGE_TOOLS[@]}"
+    # Only the program, optimised as the tested build is (CPack strips it): neither
+    # the tests nor the tools, so Qt Test is not needed.
+    build build-package -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DSETSDRILL_TOOLS=OFF
+    (cd build-package && cpack)
+    ;;
 monkey)
     install_missing
     build build-asan -DSETSDRILL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
@@ -89,7 +101,7 @@ shots)
     ./build/setsdrill_screenshots "${2:-shots}"
     ;;
 *)
-    echo "usage: $0 [run|test|sanitize|shots [folder]|monkey [actions]]" >&2
+    echo "usage: $0 [run|test|sanitize|shots [folder]|package|monkey [actions]]" >&2
     exit 2
     ;;
 esac
