@@ -5,6 +5,7 @@
 #   ./setsdrill.sh sanitize   the same tests built with AddressSanitizer and UBSan
 #   ./setsdrill.sh shots [D]  render every screen to PNG in folder D (default: shots)
 #   ./setsdrill.sh package    a Debian package of the program, in build-package/
+#   ./setsdrill.sh bench [R]  how fast every screen opens and its heaviest button answers (R runs each)
 #   ./setsdrill.sh monkey [N] the monkey, N actions (default 100000) on every screen, under the sanitizers
 # Safe to run again: it installs nothing that is there and rebuilds only what changed.
 set -euo pipefail
@@ -90,6 +91,11 @@ package)
     build build-package -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DSETSDRILL_TOOLS=OFF
     (cd build-package && cpack)
     ;;
+bench)
+    install_missing
+    build build
+    ./build/setsdrill_bench "${2:-15}"
+    ;;
 monkey)
     install_missing
     build build-asan -DSETSDRILL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
@@ -101,7 +107,7 @@ shots)
     ./build/setsdrill_screenshots "${2:-shots}"
     ;;
 *)
-    echo "usage: $0 [run|test|sanitize|shots [folder]|package|monkey [actions]]" >&2
+    echo "usage: $0 [run|test|sanitize|shots [folder]|package|bench [runs]|monkey [actions]]" >&2
     exit 2
     ;;
 esac
