@@ -3,7 +3,8 @@
 // time of one click on the screen's heaviest button; then the resident memory
 // with every screen open. Prints a Markdown table for the README.
 // Usage: setsdrill_bench [repetitions] (default 15). Runs offscreen unless
-// QT_QPA_PLATFORM names a platform (for example xcb with DISPLAY set).
+// QT_QPA_PLATFORM names a platform (for example xcb with DISPLAY set). Ends
+// with 1 when a screen never paints or a button named below is gone.
 
 #include "app/controls.h"
 #include "app/navigator.h"
@@ -151,6 +152,10 @@ public:
 
     QStringList screens() const { return navigator_.registeredScreens(); }
 
+    // What makes the figures meaningless: a screen that never paints, a
+    // heaviest button named above that the screen no longer has.
+    QStringList faults;
+
     // Shows the screen on its own and returns the time to its first paint.
     std::optional<Sample> open(const QString& name) {
         closeAll();
@@ -186,8 +191,10 @@ public:
             if (name == QLatin1String(h.screen)) {
                 const QString button = sd::objectNameFor(QString::fromLatin1(h.control), h.index);
                 const std::vector<Sample> times = clickTimes(name, button);
-                if (times.empty())
+                if (times.empty()) {
+                    faults.append(QStringLiteral("%1 has no usable button %2").arg(name, button));
                     return std::nullopt;
+                }
                 return ButtonTime{button, medians(times)};
             }
         std::optional<ButtonTime> slowest;
@@ -376,6 +383,8 @@ int main(int argc, char* argv[]) {
         const std::optional<Bench::ButtonTime> click = bench.heaviestClick(name);
         bench.closeAll();
 
+        if (opens.empty())
+            bench.faults.append(QStringLiteral("%1 never painted").arg(name));
         const Medians open = medians(opens);
         const bool openLate = opens.empty() || open.wall > openGoalFor(name);
         const bool clickLate = click && click->ms.wall > kClickGoalMs;
@@ -399,5 +408,7 @@ int main(int argc, char* argv[]) {
     out << (missed ? QStringLiteral("Figures over their goals: %1.").arg(missed)
                    : QStringLiteral("Every goal met."))
         << Qt::endl;
-    return 0;
+    for (const QString& fault : std::as_const(bench.faults))
+        out << "Fault: " << fault << Qt::endl;
+    return bench.faults.isEmpty() ? 0 : 1;
 }
