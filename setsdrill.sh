@@ -4,17 +4,24 @@
 #   ./setsdrill.sh test       install what is missing, build, run every test (CTest)
 #   ./setsdrill.sh sanitize   the same tests built with AddressSanitizer and UBSan
 #   ./setsdrill.sh shots [D]  render every screen to PNG in folder D (default: shots)
+#   ./setsdrill.sh package    a Debian package of the program, in build-package/
+#   ./setsdrill.sh bench [R]  how fast every screen opens and its heaviest button answers (R runs each)
+#   ./setsdrill.sh monkey [N] the monkey, N actions (default 100000) on every screen, under the sanitizers
 # Safe to run again: it installs nothing that is there and rebuilds only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n
-          fonts-hosny-amiri fonts-noto-core fonts-noto-ui-core fonts-liberation2 fonts-dejavu-core)
+          fonts-hosny-amiri fonts-noto-core fonts-noto-ui-core fonts-liberation2 fonts-dejavu-core
+          desktop-file-utils appstream)
 
-install_missing() {
+# What CPack needs besides the build tools to make the .deb.
+PACKAGE_TOOLS=(dpkg-dev file)
+
+install_missing() { # extra packages...
     command -v dpkg-query >/dev/null 2>&1 || return 0 # not a Debian machine: bring Qt 6 yourself
     local missing=()
-    for p in "${PACKAGES[@]}"; do
+    for p in "${PACKAGES[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -37,6 +44,29 @@ run_tests() { # folder
     ctest --test-dir "$1" --output-on-failure -j "$(nproc 2>/dev/null || echo 2)"
 }
 
+sanitized() { # command...: runs it with the sanitizers stopping at the first finding
+    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 "$@"
+}
+
+# One process per screen, as many at once as there are cores: each screen's run
+# is a test function of its own with a time limit that grows with its length.
+long_monkey() { # actions per screen
+    local steps=$1 logs=build-asan/monkey
+    local monkey=./build-asan/tests/tst_monkey
+    mkdir -p "$logs"
+    local screens
+    screens=$(QT_QPA_PLATFORM=offscreen "$monkey" -datatags everyScreen | awk '{print $3}')
+    [ -n "$screens" ] || { echo "the monkey found no screens" >&2; return 1; }
+    echo "Monkey: $steps actions on each of: $(echo $screens)"
+    export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.qpa.*=false' SETSDRILL_MONKEY_STEPS=$steps
+    export QTEST_FUNCTION_TIMEOUT=$((steps * 100 + 300000)) # ms: 0.1 s an action is ten times what it needs
+    export -f sanitized
+    # shellcheck disable=SC2016
+    echo "$screens" | xargs -P "$(nproc 2>/dev/null || echo 2)" -I{} bash -c \
+        'if sanitized "$0" "everyScreen:{}" >"$1/{}.log" 2>&1; then echo "  {}: passed"; \
+         else echo "  {}: FAILED, see $1/{}.log"; exit 1; fi' "$monkey" "$logs"
+}
+
 cmd=${1:-run}
 case "$cmd" in
 run)
@@ -52,8 +82,24 @@ test)
 sanitize)
     install_missing
     build build-asan -DSETSDRILL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        run_tests build-asan
+    sanitized run_tests build-asan
+    ;;
+package)
+    install_missing "${PACKAGE_TOOLS[@]}"
+    # Only the program, optimised as the tested build is (CPack strips it): neither
+    # the tests nor the tools, so Qt Test is not needed.
+    build build-package -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DSETSDRILL_TOOLS=OFF
+    (cd build-package && cpack)
+    ;;
+bench)
+    install_missing
+    build build
+    ./build/setsdrill_bench "${2:-15}"
+    ;;
+monkey)
+    install_missing
+    build build-asan -DSETSDRILL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    long_monkey "${2:-100000}"
     ;;
 shots)
     install_missing
@@ -61,7 +107,7 @@ shots)
     ./build/setsdrill_screenshots "${2:-shots}"
     ;;
 *)
-    echo "usage: $0 [run|test|sanitize|shots [folder]]" >&2
+    echo "usage: $0 [run|test|sanitize|shots [folder]|package|bench [runs]|monkey [actions]]" >&2
     exit 2
     ;;
 esac

@@ -7,8 +7,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("setsdrill"));
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(sd::kVersionMajor).arg(sd::kVersionMinor).arg(sd::kVersionRevision));
+    QApplication::setApplicationVersion(QString::fromLatin1(sd::kVersion));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(sd::kDesktopName));
     QApplication::setLayoutDirection(Qt::RightToLeft);
     sd::installFonts();
 

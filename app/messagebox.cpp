@@ -1,5 +1,7 @@
 #include "app/messagebox.h"
 
+#include <QAbstractButton>
+
 namespace sd {
 
 void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon icon, bool rightToLeft) {
@@ -29,6 +31,11 @@ void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon 
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     box.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    // Desktops that put an icon on dialog buttons leave Qt's styles laying the
+    // caption out past the button's edge: the OK button carries its caption
+    // alone, which then sits in the middle in either reading direction.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setIcon(QIcon());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -1,11 +1,18 @@
 #pragma once
-// The program's own name, version and the credit its windows carry.
+// The program's own name, version and the credit its windows carry. The
+// version and the desktop name come from the build (CMakeLists.txt's project()).
+
+#include "app/buildinfo.h"
 
 namespace sd {
 
 inline constexpr int kVersionMajor = SETSDRILL_VERSION_MAJOR;
 inline constexpr int kVersionMinor = SETSDRILL_VERSION_MINOR;
 inline constexpr int kVersionRevision = SETSDRILL_VERSION_PATCH;
+inline constexpr const char* kVersion = SETSDRILL_VERSION;
+
+// The base name of the installed .desktop file, icon and metadata.
+inline constexpr const char* kDesktopName = SETSDRILL_APP_ID;
 
 inline constexpr const char* kProgramTitle = "تمارين المجموعات";
 

@@ -1,0 +1,42 @@
+# What `cmake --install` puts on the machine, and the Debian package CPack makes of it.
+
+include(GNUInstallDirs)
+
+install(TARGETS setsdrill RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+if(UNIX AND NOT APPLE)
+  set(SETSDRILL_DESKTOP_FILE ${CMAKE_CURRENT_BINARY_DIR}/${SETSDRILL_APP_ID}.desktop)
+  set(SETSDRILL_METAINFO_FILE ${CMAKE_CURRENT_BINARY_DIR}/${SETSDRILL_APP_ID}.metainfo.xml)
+  configure_file(packaging/setsdrill.desktop.in ${SETSDRILL_DESKTOP_FILE} @ONLY)
+  configure_file(packaging/setsdrill.metainfo.xml.in ${SETSDRILL_METAINFO_FILE} @ONLY)
+  install(FILES ${SETSDRILL_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${SETSDRILL_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(FILES packaging/setsdrill.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+          RENAME ${SETSDRILL_APP_ID}.svg)
+endif()
+
+set(CPACK_PACKAGE_NAME ${SETSDRILL_EXECUTABLE})
+set(CPACK_PACKAGE_VENDOR "${SETSDRILL_DEVELOPER}")
+set(CPACK_PACKAGE_CONTACT "${SETSDRILL_CONTACT}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Lessons and exercises for Arabic-speaking pupils on the school mathematics of sets: writing a set by
+listing its elements, membership and inclusion, intersection and union read from a diagram. The whole
+interface is Arabic and reads right to left.")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
+# The Qt libraries come from the program's own links; the fonts it maps the
+# lessons' typefaces to are named here (app/fonts.cpp).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-noto-ui-core, fonts-noto-core, fonts-liberation2, fonts-hosny-amiri, fonts-dejavu-core")
+# Wayland sessions run it natively with this; X11 needs nothing more.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+include(CPack)
