@@ -36,11 +36,19 @@ struct Heaviest {
     const char* screen;
     const char* control;
     int index = -1;
+    // The lesson enables this button only after the pupil's earlier steps (a
+    // right choice of diagram): the bench enables it itself, since the click's
+    // work does not depend on how the button came to be enabled.
+    bool enableFirst = false;
 };
 constexpr Heaviest kHeaviest[] = {
-    {"frmgrop3", "Command11"}, // "الحل": judges all eight problems and scores them
-    {"frmgroub4", "Command9"}, // "ابدأ من جديد": clears the score and writes new statements
-    {"frmGroups", "Command1"}, // "جديد": new numbers all over the diagram
+    {"frmgrop3", "Command11"},        // "الحل": judges all eight problems and scores them
+    {"frmgroub4", "Command9"},        // "ابدأ من جديد": clears the score and writes new statements
+    {"frmGroups", "Command1"},        // "جديد": new numbers all over the diagram
+    {"frmgrop2", "Command1"},         // "جديد": new numbers in the three-set diagram
+    {"frmgroub5", "Command1"},        // "جديد": new numbers in the difference diagram
+    {"frmvan", "Command3", -1, true}, // "تقويم": judges every box, scores, reveals a star
+    {"frmmagmoaat1", "Command1"},     // "مسح السبورة": sends every piece home
 };
 
 constexpr double kOpenGoalMs = 50;
@@ -190,7 +198,7 @@ public:
         for (const Heaviest& h : kHeaviest)
             if (name == QLatin1String(h.screen)) {
                 const QString button = sd::objectNameFor(QString::fromLatin1(h.control), h.index);
-                const std::vector<Sample> times = clickTimes(name, button);
+                const std::vector<Sample> times = clickTimes(name, button, h.enableFirst);
                 if (times.empty()) {
                     faults.append(QStringLiteral("%1 has no usable button %2").arg(name, button));
                     return std::nullopt;
@@ -243,7 +251,7 @@ private:
 
     // The screen with the button usable, shown afresh when the last click took
     // the button away (a button may disable itself until new problems come).
-    QAbstractButton* readyButton(const QString& name, const QString& button) {
+    QAbstractButton* readyButton(const QString& name, const QString& button, bool enableFirst = false) {
         for (int attempt = 0; attempt < 2; ++attempt) {
             sd::Screen* screen = navigator_.find(name);
             if (!screen) {
@@ -252,6 +260,8 @@ private:
                 settle();
             }
             auto* b = screen ? screen->findChild<QAbstractButton*>(button) : nullptr;
+            if (b && enableFirst)
+                b->setEnabled(true);
             if (b && b->isEnabled() && b->isVisible())
                 return b;
             closeAll();
@@ -271,10 +281,10 @@ private:
     }
 
     // The time of the click itself: the handlers it runs, not the repaint after.
-    std::vector<Sample> clickTimes(const QString& name, const QString& button) {
+    std::vector<Sample> clickTimes(const QString& name, const QString& button, bool enableFirst = false) {
         std::vector<Sample> times;
         for (int i = 0; i < repetitions_; ++i) {
-            QAbstractButton* b = readyButton(name, button);
+            QAbstractButton* b = readyButton(name, button, enableFirst);
             if (!b)
                 break;
             const Stopwatch t;
