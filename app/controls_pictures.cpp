@@ -5,6 +5,7 @@
 #include "app/controls.h"
 #include "app/twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -32,6 +33,7 @@ void Image::configureKind(const ControlSpec& stored) {
     if (stored.borderColor)
         borderColor_ = QColor::fromRgb(*stored.borderColor);
     refreshAccessibleName(QString());
+    makePressable(stored.pressable);
 }
 
 void Image::setBorderStyle(int style) {
@@ -82,6 +84,8 @@ void Image::paintEvent(QPaintEvent*) {
         p.setPen(QPen(borderColor_, 1));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (hasFocus())
+        detail::drawFocusFrame(p, rect());
 }
 
 void Image::mousePressEvent(QMouseEvent* e) {
@@ -101,6 +105,12 @@ void Image::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void Image::mouseMoveEvent(QMouseEvent* e) {
     e->accept();
+}
+
+void Image::keyPressEvent(QKeyEvent* e) {
+    if (!pressesMe(e))
+        return QWidget::keyPressEvent(e);
+    emit clicked();
 }
 
 // ---------------------------------------------------------------- PictureBox

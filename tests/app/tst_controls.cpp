@@ -6,7 +6,9 @@
 #include "app/screen.h"
 #include "app/twips.h"
 
+#include <QClipboard>
 #include <QFontDatabase>
+#include <QInputMethodEvent>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
@@ -115,6 +117,53 @@ protected:
     void Form_MouseMove(Qt::MouseButtons, QPoint twipsPos) override { moves.append(twipsPos); }
 };
 
+// Keys on a small screen: a box, a row of pressable digits following it in the
+// tab order, a button, and a free-text box.
+const ScreenLayout& keysLayout() {
+    static const ScreenLayout layout = [] {
+        ScreenLayout l{.screen = {.name = "frmKeys",
+                                  .width = 6000,
+                                  .height = 3000,
+                                  .title = "keys",
+                                  .currentBox = {.by = CurrentBoxMark::By::Border}},
+                       .controls = {}};
+        l.controls.push_back({.kind = Kind::TextBox,
+                              .name = "Text1",
+                              .at = {4500, 300, 600, 450},
+                              .caption = "",
+                              .borderStyle = 0,
+                              .maxLength = 2,
+                              .tabIndex = 0});
+        for (int d = 0; d < 3; ++d)
+            l.controls.push_back({.kind = Kind::Label,
+                                  .name = "lblDigit",
+                                  .index = d,
+                                  .at = {3000 - 600 * d, 300, 450, 450},
+                                  .caption = d == 1 ? "" : "7"});
+        l.controls.push_back({.kind = Kind::Button,
+                              .name = "Command1",
+                              .at = {300, 1200, 1200, 450},
+                              .caption = "تم",
+                              .tabIndex = 1});
+        l.controls.push_back({.kind = Kind::TextBox,
+                              .name = "Text2",
+                              .at = {300, 2100, 3000, 450},
+                              .caption = "",
+                              .borderStyle = 0,
+                              .tabIndex = 2,
+                              .westernDigits = false});
+        markPressable(l.controls, "lblDigit", 0, "رقم");
+        return l;
+    }();
+    return layout;
+}
+
+// Types text into the focused box one key event a character, as a keyboard does.
+void typeKeys(QWidget* w, const QString& text) {
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
 // Columns of the image that hold any ink (a pixel unlike the top-left one).
 QPair<int, int> inkColumns(const QImage& img) {
     const QRgb bg = img.pixel(0, 0);
@@ -190,7 +239,182 @@ private slots:
 
     void everyStoredFontMapsToInstalledArabicFont_data();
     void everyStoredFontMapsToInstalledArabicFont();
+
+    void westernDigits_data();
+    void westernDigits();
+    void entryBoxTurnsDigitsAsTheyArrive_data();
+    void entryBoxTurnsDigitsAsTheyArrive();
+    void pressableArrayIsOneTabStop();
+    void pressableLabelActsOnSpaceAndEnterOnly();
+    void pressableLabelShowsTheFocusAndNeverTakesItFromAClick();
+    void currentBoxWearsAFrameBesideIt();
 };
+
+void TestControls::westernDigits_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("eastern arabic") << QStringLiteral("٠١٢٣٤٥٦٧٨٩") << QStringLiteral("0123456789");
+    QTest::newRow("persian") << QStringLiteral("۰۱۲۳۴۵۶۷۸۹") << QStringLiteral("0123456789");
+    QTest::newRow("mixed with letters") << QStringLiteral("س٣ ۴a") << QStringLiteral("س3 4a");
+    QTest::newRow("decimal sign kept") << QStringLiteral("٣٫٥") << QStringLiteral("3٫5");
+    QTest::newRow("other scripts' digits kept") << QStringLiteral("३") << QStringLiteral("३");
+}
+
+void TestControls::westernDigits() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(sd::westernDigits(text), expected);
+}
+
+void TestControls::entryBoxTurnsDigitsAsTheyArrive_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("typed") << "Text1"
+                           << "keys"
+                           << "" << QStringLiteral("٣") << "3";
+    QTest::newRow("typed persian, two") << "Text1"
+                                        << "keys"
+                                        << "" << QStringLiteral("۱۲") << "12";
+    QTest::newRow("full box ignores") << "Text1"
+                                      << "keys"
+                                      << "45" << QStringLiteral("٣") << "45";
+    QTest::newRow("input method") << "Text1"
+                                  << "compose"
+                                  << "" << QStringLiteral("٧") << "7";
+    QTest::newRow("pasted, cut to length") << "Text1"
+                                           << "paste"
+                                           << "" << QStringLiteral("٨٩٠") << "89";
+    QTest::newRow("free text keeps") << "Text2"
+                                     << "keys"
+                                     << "" << QStringLiteral("صفحة ٣") << QStringLiteral("صفحة ٣");
+}
+
+// Whichever way the text arrives, the box holds, and signals, only what the lesson reads.
+void TestControls::entryBoxTurnsDigitsAsTheyArrive() {
+    QFETCH(QString, box);
+    QFETCH(QString, way);
+    QFETCH(QString, before);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    Screen s(keysLayout());
+    s.show();
+    QVERIFY(QTest::qWaitForWindowActive(&s));
+    auto* b = s.get<TextBox>(box);
+    b->setText(before);
+    b->setFocus();
+    QSignalSpy changes(b, &QLineEdit::textChanged);
+    if (way == "keys") {
+        typeKeys(b, input);
+    } else if (way == "compose") {
+        QInputMethodEvent preedit(input, {});
+        QCoreApplication::sendEvent(b, &preedit);
+        QInputMethodEvent commit;
+        commit.setCommitString(input);
+        QCoreApplication::sendEvent(b, &commit);
+    } else {
+        QGuiApplication::clipboard()->setText(input);
+        b->paste();
+    }
+    QCOMPARE(b->text(), expected);
+    for (const QList<QVariant>& change : std::as_const(changes))
+        QVERIFY(change.first().toString() == sd::westernDigits(change.first().toString()) || box == "Text2");
+    QCOMPARE(changes.isEmpty(), before == expected);
+}
+
+// Tab meets the digits once, at the one last used; the arrows walk them in reading order.
+void TestControls::pressableArrayIsOneTabStop() {
+    Screen s(keysLayout());
+    s.show();
+    QVERIFY(QTest::qWaitForWindowActive(&s));
+    const auto focused = [] { return QApplication::focusWidget()->objectName(); };
+    s.get<TextBox>("Text1")->setFocus(Qt::TabFocusReason);
+    QStringList walk;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walk.append(focused());
+    }
+    QCOMPARE(walk, (QStringList{"lblDigit(0)", "Command1", "Text2", "Text1"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left); // on the right-to-left screen: on
+    QCOMPARE(focused(), QStringLiteral("lblDigit(1)"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // the end holds
+    QCOMPARE(focused(), QStringLiteral("lblDigit(2)"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(focused(), QStringLiteral("lblDigit(1)"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(focused(), QStringLiteral("Command1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(focused(), QStringLiteral("lblDigit(1)"));
+    // A hidden element is passed over; an element without a caption is still named.
+    QCOMPARE(s.get<Label>("lblDigit", 1)->accessibleName(), QStringLiteral("رقم"));
+    s.get<Label>("lblDigit", 2)->hide();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QCOMPARE(focused(), QStringLiteral("lblDigit(1)"));
+}
+
+void TestControls::pressableLabelActsOnSpaceAndEnterOnly() {
+    Screen s(keysLayout());
+    s.show();
+    QVERIFY(QTest::qWaitForWindowActive(&s));
+    auto* digit = s.get<Label>("lblDigit", 0);
+    digit->setFocus(Qt::TabFocusReason);
+    QSignalSpy clicks(digit, &Label::clicked);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A, Qt::Key_Escape})
+        QTest::keyClick(digit, key);
+    QTest::keyClick(digit, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(clicks.count(), 3);
+}
+
+void TestControls::pressableLabelShowsTheFocusAndNeverTakesItFromAClick() {
+    Screen s(keysLayout());
+    s.show();
+    QVERIFY(QTest::qWaitForWindowActive(&s));
+    auto* box = s.get<TextBox>("Text1");
+    auto* digit = s.get<Label>("lblDigit", 0);
+    box->setFocus(Qt::MouseFocusReason);
+    const QImage unfocused = digit->grab().toImage();
+    QTest::mouseClick(digit, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), box);
+    digit->setFocus(Qt::TabFocusReason);
+    const QImage focused = digit->grab().toImage();
+    QCOMPARE(focused.pixelColor(1, digit->height() / 2), QColor(0xFF, 0xFF, 0x00));
+    QVERIFY(unfocused.pixelColor(1, digit->height() / 2) != QColor(0xFF, 0xFF, 0x00));
+}
+
+// The frame round the current box marks it without touching what the lesson set.
+void TestControls::currentBoxWearsAFrameBesideIt() {
+    Screen s(keysLayout());
+    s.show();
+    auto* box = s.get<TextBox>("Text1");
+    const auto frame = [&]() -> QWidget* {
+        for (QWidget* w : s.canvas()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (!dynamic_cast<Control*>(w) && w->isVisible())
+                return w;
+        return nullptr;
+    };
+    QVERIFY(!box->isCurrentBox());
+    QVERIFY(!frame());
+    box->setBorderStyle(1);
+    QVERIFY(box->isCurrentBox());
+    QVERIFY(frame());
+    QVERIFY(frame()->geometry().contains(box->geometry()));
+    QVERIFY(frame()->geometry() != box->geometry());
+    QVERIFY(frame()->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QCOMPARE(box->borderStyle(), 1);
+    QCOMPARE(box->backColor(), QColor(Qt::white));
+    box->setLeft(300);
+    QVERIFY(frame()->geometry().contains(box->geometry()));
+    box->hide();
+    QVERIFY(!frame());
+    box->show();
+    QVERIFY(frame());
+    box->setBorderStyle(0);
+    QVERIFY(!frame());
+}
 
 void TestControls::twipsBecomePixelsInOnePlace_data() {
     QTest::addColumn<int>("tw");
