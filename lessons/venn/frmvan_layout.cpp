@@ -100,14 +100,16 @@ void addChoiceFrame(std::vector<ControlSpec>& c) {
         const int y = k == 0 ? 3300 : k == 1 ? 2220 : 1200;
         c.push_back(line("Line1", k, {60, y, 2940, y}, 0xFFC080, 1, "Frame1"));
     }
+    // The options have no caption: screen readers say which diagram each chooses.
     const struct {
         const char* name;
         Tw at;
+        const char* spoken;
     } options[] = {
-        {"Option1", {1860, 360, 1095, 735}},
-        {"Option2", {1920, 1260, 1035, 915}},
-        {"Option3", {1800, 2280, 1155, 975}},
-        {"Option4", {1800, 3360, 1155, 795}},
+        {"Option1", {1860, 360, 1095, 735}, "شكل فن لمجموعتين متقاطعتين"},
+        {"Option2", {1920, 1260, 1035, 915}, "شكل فن لمجموعتين منفصلتين"},
+        {"Option3", {1800, 2280, 1155, 975}, "شكل فن: المجموعة س داخل المجموعة ص"},
+        {"Option4", {1800, 3360, 1155, 795}, "شكل فن لمجموعتين متساويتين"},
     };
     int tab = 2;
     for (const auto& o : options)
@@ -118,7 +120,8 @@ void addChoiceFrame(std::vector<ControlSpec>& c) {
                      .back = kWindowBack,
                      .pointer = kOptionPointer,
                      .tabIndex = tab++,
-                     .container = "Frame1"});
+                     .container = "Frame1",
+                     .accessibleName = o.spoken});
     c.push_back({.kind = Kind::Button,
                  .name = "Command4",
                  .at = {180, 4380, 2595, 615},
