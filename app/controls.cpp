@@ -10,6 +10,7 @@
 #include "app/fonts.h"
 #include "app/twips.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -22,6 +23,28 @@
 namespace sd {
 
 namespace {
+
+// A label or picture the pupil presses is a button to a screen reader too: it
+// says so, and its press action clicks it.
+class PressableAccessible : public QAccessibleWidget {
+public:
+    explicit PressableAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != pressAction() || !widget()->isEnabled())
+            return;
+        if (auto* label = qobject_cast<Label*>(widget()))
+            emit label->clicked();
+        else if (auto* image = qobject_cast<Image*>(widget()))
+            emit image->clicked();
+    }
+};
+
+QAccessibleInterface* pressableAccessible(const QString& className, QObject* object) {
+    auto* w = qobject_cast<QWidget*>(object);
+    const bool kind = className == QLatin1String("sd::Label") || className == QLatin1String("sd::Image");
+    return kind && w && (w->focusPolicy() & Qt::TabFocus) ? new PressableAccessible(w) : nullptr;
+}
 
 QString stripMnemonic(QString caption) {
     caption.replace(QLatin1String("&&"), QStringLiteral("\x01"));
@@ -255,6 +278,11 @@ void Control::refreshAccessibleName(const QString& caption) {
 }
 
 void Control::makePressable(bool on) {
+    static const bool installed = [] {
+        QAccessible::installFactory(pressableAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
     self_->setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
 }
 

@@ -27,6 +27,7 @@ Label::Label(QWidget* parent) : QLabel(parent), Control(this) {
 }
 
 void Label::configureKind(const ControlSpec& stored) {
+    makePressable(stored.pressable); // first: screen readers meet it from its first change on
     back_ = colorOf(stored.back, back_);
     fore_ = colorOf(stored.fore, fore_);
     opaque_ = stored.opaque;
@@ -37,7 +38,6 @@ void Label::configureKind(const ControlSpec& stored) {
     caption_ = QString::fromUtf8(stored.caption ? stored.caption : "");
     setText(caption_);
     refreshAccessibleName(caption_);
-    makePressable(stored.pressable);
     if (autoSize_)
         fitToCaption();
 }

@@ -27,13 +27,13 @@ Image::Image(QWidget* parent) : QWidget(parent), Control(this) {
 }
 
 void Image::configureKind(const ControlSpec& stored) {
+    makePressable(stored.pressable); // first: screen readers meet it from its first change on
     picture_ = QString::fromUtf8(stored.picture ? stored.picture : "");
     stretch_ = stored.stretch;
     border_ = stored.borderStyle < 0 ? 0 : stored.borderStyle;
     if (stored.borderColor)
         borderColor_ = QColor::fromRgb(*stored.borderColor);
     refreshAccessibleName(QString());
-    makePressable(stored.pressable);
 }
 
 void Image::setBorderStyle(int style) {

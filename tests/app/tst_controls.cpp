@@ -6,6 +6,7 @@
 #include "app/screen.h"
 #include "app/twips.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QInputMethodEvent>
@@ -367,6 +368,15 @@ void TestControls::pressableLabelActsOnSpaceAndEnterOnly() {
         QTest::keyClick(digit, key);
     QTest::keyClick(digit, Qt::Key_Space, Qt::ControlModifier);
     QCOMPARE(clicks.count(), 3);
+    // A screen reader meets a button, and its press action clicks it.
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(digit);
+    QVERIFY(spoken);
+    QCOMPARE(spoken->role(), QAccessible::Button);
+    QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("7"));
+    spoken->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks.count(), 4);
+    QCOMPARE(QAccessible::queryAccessibleInterface(s.get<TextBox>("Text1"))->role(),
+             QAccessible::EditableText);
 }
 
 void TestControls::pressableLabelShowsTheFocusAndNeverTakesItFromAClick() {
