@@ -118,14 +118,13 @@ protected:
     void Form_MouseMove(Qt::MouseButtons, QPoint twipsPos) override { moves.append(twipsPos); }
 };
 
-// Keys on a small screen: a box, a row of pressable digits following it in the
-// tab order, a button, and a free-text box.
+// Keys on a small screen: an answer box, two pressable digits following it in
+// the tab order, and a free-text box.
 const ScreenLayout& keysLayout() {
     static const ScreenLayout layout = [] {
         ScreenLayout l{.screen = {.name = "frmKeys",
                                   .width = 6000,
                                   .height = 3000,
-                                  .title = "keys",
                                   .currentBox = {.by = CurrentBoxMark::By::Border}},
                        .controls = {}};
         l.controls.push_back({.kind = Kind::TextBox,
@@ -135,34 +134,23 @@ const ScreenLayout& keysLayout() {
                               .borderStyle = 0,
                               .maxLength = 2,
                               .tabIndex = 0});
-        for (int d = 0; d < 3; ++d)
+        for (int d = 0; d < 2; ++d)
             l.controls.push_back({.kind = Kind::Label,
                                   .name = "lblDigit",
                                   .index = d,
                                   .at = {3000 - 600 * d, 300, 450, 450},
-                                  .caption = d == 1 ? "" : "7"});
-        l.controls.push_back({.kind = Kind::Button,
-                              .name = "Command1",
-                              .at = {300, 1200, 1200, 450},
-                              .caption = "تم",
-                              .tabIndex = 1});
+                                  .caption = "7"});
         l.controls.push_back({.kind = Kind::TextBox,
                               .name = "Text2",
                               .at = {300, 2100, 3000, 450},
                               .caption = "",
                               .borderStyle = 0,
-                              .tabIndex = 2,
+                              .tabIndex = 1,
                               .westernDigits = false});
         markPressable(l.controls, "lblDigit", 0, "رقم");
         return l;
     }();
     return layout;
-}
-
-// Types text into the focused box one key event a character, as a keyboard does.
-void typeKeys(QWidget* w, const QString& text) {
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
 // Columns of the image that hold any ink (a pixel unlike the top-left one).
@@ -245,9 +233,7 @@ private slots:
     void westernDigits();
     void entryBoxTurnsDigitsAsTheyArrive_data();
     void entryBoxTurnsDigitsAsTheyArrive();
-    void pressableArrayIsOneTabStop();
-    void pressableLabelActsOnSpaceAndEnterOnly();
-    void pressableLabelShowsTheFocusAndNeverTakesItFromAClick();
+    void pressableLabel();
     void currentBoxWearsAFrameBesideIt();
 };
 
@@ -256,8 +242,7 @@ void TestControls::westernDigits_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("eastern arabic") << QStringLiteral("٠١٢٣٤٥٦٧٨٩") << QStringLiteral("0123456789");
     QTest::newRow("persian") << QStringLiteral("۰۱۲۳۴۵۶۷۸۹") << QStringLiteral("0123456789");
-    QTest::newRow("mixed with letters") << QStringLiteral("س٣ ۴a") << QStringLiteral("س3 4a");
-    QTest::newRow("decimal sign kept") << QStringLiteral("٣٫٥") << QStringLiteral("3٫5");
+    QTest::newRow("letters and decimal sign kept") << QStringLiteral("س٣٫۴a") << QStringLiteral("س3٫4a");
     QTest::newRow("other scripts' digits kept") << QStringLiteral("३") << QStringLiteral("३");
 }
 
@@ -275,10 +260,7 @@ void TestControls::entryBoxTurnsDigitsAsTheyArrive_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("typed") << "Text1"
                            << "keys"
-                           << "" << QStringLiteral("٣") << "3";
-    QTest::newRow("typed persian, two") << "Text1"
-                                        << "keys"
-                                        << "" << QStringLiteral("۱۲") << "12";
+                           << "" << QStringLiteral("۱٢") << "12";
     QTest::newRow("full box ignores") << "Text1"
                                       << "keys"
                                       << "45" << QStringLiteral("٣") << "45";
@@ -290,7 +272,7 @@ void TestControls::entryBoxTurnsDigitsAsTheyArrive_data() {
                                            << "" << QStringLiteral("٨٩٠") << "89";
     QTest::newRow("free text keeps") << "Text2"
                                      << "keys"
-                                     << "" << QStringLiteral("صفحة ٣") << QStringLiteral("صفحة ٣");
+                                     << "" << QStringLiteral("ص ٣") << QStringLiteral("ص ٣");
 }
 
 // Whichever way the text arrives, the box holds, and signals, only what the lesson reads.
@@ -301,17 +283,13 @@ void TestControls::entryBoxTurnsDigitsAsTheyArrive() {
     QFETCH(QString, input);
     QFETCH(QString, expected);
     Screen s(keysLayout());
-    s.show();
-    QVERIFY(QTest::qWaitForWindowActive(&s));
     auto* b = s.get<TextBox>(box);
     b->setText(before);
-    b->setFocus();
     QSignalSpy changes(b, &QLineEdit::textChanged);
     if (way == "keys") {
-        typeKeys(b, input);
+        for (const QChar ch : input)
+            QTest::sendKeyEvent(QTest::Click, b, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     } else if (way == "compose") {
-        QInputMethodEvent preedit(input, {});
-        QCoreApplication::sendEvent(b, &preedit);
         QInputMethodEvent commit;
         commit.setCommitString(input);
         QCoreApplication::sendEvent(b, &commit);
@@ -320,79 +298,37 @@ void TestControls::entryBoxTurnsDigitsAsTheyArrive() {
         b->paste();
     }
     QCOMPARE(b->text(), expected);
-    for (const QList<QVariant>& change : std::as_const(changes))
-        QVERIFY(change.first().toString() == sd::westernDigits(change.first().toString()) || box == "Text2");
     QCOMPARE(changes.isEmpty(), before == expected);
+    if (!changes.isEmpty())
+        QCOMPARE(changes.last().first().toString(), expected);
 }
 
-// Tab meets the digits once, at the one last used; the arrows walk them in reading order.
-void TestControls::pressableArrayIsOneTabStop() {
-    Screen s(keysLayout());
-    s.show();
-    QVERIFY(QTest::qWaitForWindowActive(&s));
-    const auto focused = [] { return QApplication::focusWidget()->objectName(); };
-    s.get<TextBox>("Text1")->setFocus(Qt::TabFocusReason);
-    QStringList walk;
-    for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        walk.append(focused());
-    }
-    QCOMPARE(walk, (QStringList{"lblDigit(0)", "Command1", "Text2", "Text1"}));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left); // on the right-to-left screen: on
-    QCOMPARE(focused(), QStringLiteral("lblDigit(1)"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // the end holds
-    QCOMPARE(focused(), QStringLiteral("lblDigit(2)"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    QCOMPARE(focused(), QStringLiteral("lblDigit(1)"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(focused(), QStringLiteral("Command1"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(focused(), QStringLiteral("lblDigit(1)"));
-    // A hidden element is passed over; an element without a caption is still named.
-    QCOMPARE(s.get<Label>("lblDigit", 1)->accessibleName(), QStringLiteral("رقم"));
-    s.get<Label>("lblDigit", 2)->hide();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-    QCOMPARE(focused(), QStringLiteral("lblDigit(1)"));
-}
-
-void TestControls::pressableLabelActsOnSpaceAndEnterOnly() {
-    Screen s(keysLayout());
-    s.show();
-    QVERIFY(QTest::qWaitForWindowActive(&s));
-    auto* digit = s.get<Label>("lblDigit", 0);
-    digit->setFocus(Qt::TabFocusReason);
-    QSignalSpy clicks(digit, &Label::clicked);
-    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A, Qt::Key_Escape})
-        QTest::keyClick(digit, key);
-    QTest::keyClick(digit, Qt::Key_Space, Qt::ControlModifier);
-    QCOMPARE(clicks.count(), 3);
-    // A screen reader meets a button, and its press action clicks it.
-    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(digit);
-    QVERIFY(spoken);
-    QCOMPARE(spoken->role(), QAccessible::Button);
-    QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("7"));
-    spoken->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(clicks.count(), 4);
-    QCOMPARE(QAccessible::queryAccessibleInterface(s.get<TextBox>("Text1"))->role(),
-             QAccessible::EditableText);
-}
-
-void TestControls::pressableLabelShowsTheFocusAndNeverTakesItFromAClick() {
+// Pressed with Space or Enter as with a click, framed when focused, never focused
+// by a click, and a button to a screen reader.
+void TestControls::pressableLabel() {
     Screen s(keysLayout());
     s.show();
     QVERIFY(QTest::qWaitForWindowActive(&s));
     auto* box = s.get<TextBox>("Text1");
     auto* digit = s.get<Label>("lblDigit", 0);
-    box->setFocus(Qt::MouseFocusReason);
+    box->setFocus();
     const QImage unfocused = digit->grab().toImage();
     QTest::mouseClick(digit, Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), box);
     digit->setFocus(Qt::TabFocusReason);
-    const QImage focused = digit->grab().toImage();
-    QCOMPARE(focused.pixelColor(1, digit->height() / 2), QColor(0xFF, 0xFF, 0x00));
-    QVERIFY(unfocused.pixelColor(1, digit->height() / 2) != QColor(0xFF, 0xFF, 0x00));
+    QCOMPARE(digit->grab().toImage().pixelColor(1, 10), QColor(0xFF, 0xFF, 0x00));
+    QVERIFY(unfocused.pixelColor(1, 10) != QColor(0xFF, 0xFF, 0x00));
+    QSignalSpy clicks(digit, &Label::clicked);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A})
+        QTest::keyClick(digit, key);
+    QTest::keyClick(digit, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(clicks.count(), 3);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(digit);
+    QCOMPARE(spoken->role(), QAccessible::Button);
+    spoken->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks.count(), 4);
+    digit->setCaption(QString());
+    QCOMPARE(digit->accessibleName(), QStringLiteral("رقم"));
 }
 
 // The frame round the current box marks it without touching what the lesson set.
@@ -400,30 +336,24 @@ void TestControls::currentBoxWearsAFrameBesideIt() {
     Screen s(keysLayout());
     s.show();
     auto* box = s.get<TextBox>("Text1");
-    const auto frame = [&]() -> QWidget* {
+    const auto frame = [&]() -> QRect {
         for (QWidget* w : s.canvas()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             if (!dynamic_cast<Control*>(w) && w->isVisible())
-                return w;
-        return nullptr;
+                return w->geometry();
+        return {};
     };
-    QVERIFY(!box->isCurrentBox());
-    QVERIFY(!frame());
+    QVERIFY(frame().isNull());
     box->setBorderStyle(1);
-    QVERIFY(box->isCurrentBox());
-    QVERIFY(frame());
-    QVERIFY(frame()->geometry().contains(box->geometry()));
-    QVERIFY(frame()->geometry() != box->geometry());
-    QVERIFY(frame()->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QVERIFY(frame().contains(box->geometry()) && frame() != box->geometry());
     QCOMPARE(box->borderStyle(), 1);
     QCOMPARE(box->backColor(), QColor(Qt::white));
     box->setLeft(300);
-    QVERIFY(frame()->geometry().contains(box->geometry()));
+    QVERIFY(frame().contains(box->geometry()));
     box->hide();
-    QVERIFY(!frame());
+    QVERIFY(frame().isNull());
     box->show();
-    QVERIFY(frame());
     box->setBorderStyle(0);
-    QVERIFY(!frame());
+    QVERIFY(frame().isNull());
 }
 
 void TestControls::twipsBecomePixelsInOnePlace_data() {
