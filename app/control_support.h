@@ -44,6 +44,13 @@ template <class T, class Apply> bool changeTo(const T& current, const T& value, 
 // frame of an entry box; Fusion tints both. One instance serves every control.
 QStyle* classicStyle();
 
+// The frame that sets a control apart at a glance: a bright yellow band edged in
+// black, seen on dark and light grounds alike, drawn just inside rect.
+void drawBrightFrame(QPainter& p, const QRect& rect, int band);
+// The keyboard focus on a pressable label or image: the bright frame inside it,
+// narrower on a narrow control so that what it shows stays readable.
+void drawFocusFrame(QPainter& p, const QRect& rect);
+
 // A mouse position in pixels, in twips.
 QPoint twipsAt(const QPointF& px);
 

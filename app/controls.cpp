@@ -10,7 +10,9 @@
 #include "app/fonts.h"
 #include "app/twips.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -21,6 +23,28 @@
 namespace sd {
 
 namespace {
+
+// A label or picture the pupil presses is a button to a screen reader too: it
+// says so, and its press action clicks it.
+class PressableAccessible : public QAccessibleWidget {
+public:
+    explicit PressableAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != pressAction() || !widget()->isEnabled())
+            return;
+        if (auto* label = qobject_cast<Label*>(widget()))
+            emit label->clicked();
+        else if (auto* image = qobject_cast<Image*>(widget()))
+            emit image->clicked();
+    }
+};
+
+QAccessibleInterface* pressableAccessible(const QString& className, QObject* object) {
+    auto* w = qobject_cast<QWidget*>(object);
+    const bool kind = className == QLatin1String("sd::Label") || className == QLatin1String("sd::Image");
+    return kind && w && (w->focusPolicy() & Qt::TabFocus) ? new PressableAccessible(w) : nullptr;
+}
 
 QString stripMnemonic(QString caption) {
     caption.replace(QLatin1String("&&"), QStringLiteral("\x01"));
@@ -41,6 +65,26 @@ QStyle* classicStyle() {
         return s;
     }();
     return style;
+}
+
+void drawBrightFrame(QPainter& p, const QRect& rect, int band) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    const QRect r = rect.adjusted(0, 0, -1, -1);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(r);
+    p.setPen(QPen(QColor(0xFF, 0xFF, 0x00), 1));
+    for (int i = 1; i <= band; ++i)
+        p.drawRect(r.adjusted(i, i, -i, -i));
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(r.adjusted(band + 1, band + 1, -band - 1, -band - 1));
+    p.restore();
+}
+
+void drawFocusFrame(QPainter& p, const QRect& rect) {
+    constexpr int kNarrow = 24; // pixels
+    drawBrightFrame(p, rect, std::min(rect.width(), rect.height()) < kNarrow ? 1 : 2);
 }
 
 QPoint twipsAt(const QPointF& px) {
@@ -227,8 +271,26 @@ void Control::setPointer(const QString& pictureName) {
 }
 
 void Control::refreshAccessibleName(const QString& caption) {
-    const QString name = stripMnemonic(caption).trimmed();
+    QString name = stripMnemonic(caption).trimmed();
+    if (name.isEmpty())
+        name = spoken_;
     self_->setAccessibleName(name.isEmpty() ? self_->toolTip() : name);
+}
+
+void Control::makePressable(bool on) {
+    static const bool installed = [] {
+        QAccessible::installFactory(pressableAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    self_->setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+}
+
+bool Control::pressesMe(const QKeyEvent* e) const {
+    if (!(self_->focusPolicy() & Qt::TabFocus) || e->isAutoRepeat() ||
+        (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)))
+        return false;
+    return e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
 }
 
 void Control::configure(const ControlSpec& stored, bool rightToLeft, const FontSpec& screenFont) {
@@ -241,6 +303,7 @@ void Control::configure(const ControlSpec& stored, bool rightToLeft, const FontS
     self_->setFont(fonts::make(QString::fromUtf8(f.family), f.points, f.bold, f.italic, f.underline));
     if (stored.tooltip)
         self_->setToolTip(QString::fromUtf8(stored.tooltip));
+    spoken_ = QString::fromUtf8(stored.accessibleName ? stored.accessibleName : "");
     if (stored.pointer)
         setPointer(QString::fromUtf8(stored.pointer));
     self_->setEnabled(stored.enabled);

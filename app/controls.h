@@ -12,9 +12,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
+class QKeyEvent;
 class QMouseEvent;
 
 namespace sd {
@@ -75,8 +77,15 @@ protected:
     // Pixel geometry for the twips rectangle; lines override it.
     virtual QRect pixelGeometry() const;
     void setPointer(const QString& pictureName);
-    // Screen readers get the caption, or the tooltip when there is no caption.
+    // Screen readers get the caption; without one, the name the stored layout
+    // gives, or else the tooltip.
     void refreshAccessibleName(const QString& caption);
+    // A label or image the pupil presses is a tab stop, pressed with Space or
+    // Enter as with a click; it never takes the focus from a click, so a box
+    // the pupil is writing in keeps it.
+    void makePressable(bool on);
+    // True when the key presses a pressable control.
+    bool pressesMe(const QKeyEvent* e) const;
 
     QWidget* self_;
     QString name_;
@@ -84,6 +93,7 @@ protected:
     QRect tw_;
     QRect stored_;
     bool rtl_ = true;
+    QString spoken_; // the stored accessible name
 };
 
 // "Label5(2)" for an element of a control array, "Label5" otherwise.
@@ -92,6 +102,10 @@ QString objectNameFor(const QString& name, int index);
 // On a right-to-left screen a caption reads right to left unless its first
 // letter is Latin; text with no letter at all ("{", "7", "، }") follows the screen.
 Qt::LayoutDirection readingDirection(const QString& text, bool rightToLeft);
+
+// Eastern Arabic (U+0660..U+0669) and Persian (U+06F0..U+06F9) digits as the
+// digits 0-9; every other character as it is.
+QString westernDigits(QString text);
 
 class Label : public QLabel, public Control {
     Q_OBJECT
@@ -149,6 +163,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void fitToCaption();
@@ -185,6 +200,15 @@ public:
     void setBorderStyle(int style);
     int appearance() const { return appearance_; }
     void setAppearance(int look);
+    // Whether digits from any keyboard become 0-9 as they arrive (typed, pasted,
+    // composed or dropped): on for answer boxes, off for free text.
+    bool westernDigits() const { return validator() != nullptr; }
+    void setWesternDigits(bool on);
+    // What makes this box the screen's current box; such a box wears a bright
+    // frame round it, drawn beside it so that its own colours and border stay
+    // exactly what the lesson set.
+    void setCurrentMark(const CurrentBoxMark& mark);
+    bool isCurrentBox() const;
 
 signals:
     void clicked();
@@ -199,11 +223,18 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void refreshFrame();
     void refreshPalette();
+    void refreshCurrentFrame();
 
+    CurrentBoxMark mark_{};
+    QPointer<QWidget> currentFrame_; // made when the box first becomes current
     QColor back_{Qt::white};
     QColor fore_{Qt::black};
     int border_ = 1;
@@ -285,6 +316,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QString picture_;

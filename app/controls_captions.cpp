@@ -4,6 +4,7 @@
 #include "app/controls.h"
 #include "app/twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -26,6 +27,7 @@ Label::Label(QWidget* parent) : QLabel(parent), Control(this) {
 }
 
 void Label::configureKind(const ControlSpec& stored) {
+    makePressable(stored.pressable); // first: screen readers meet it from its first change on
     back_ = colorOf(stored.back, back_);
     fore_ = colorOf(stored.fore, fore_);
     opaque_ = stored.opaque;
@@ -147,6 +149,8 @@ void Label::paintEvent(QPaintEvent*) {
     p.setFont(font());
     p.setPen(isEnabled() ? fore_ : QColor(0x80, 0x80, 0x80));
     detail::drawCaption(p, QRectF(captionRect()), caption_, captionStyle());
+    if (hasFocus())
+        detail::drawFocusFrame(p, r);
 }
 
 void Label::mousePressEvent(QMouseEvent* e) {
@@ -166,6 +170,12 @@ void Label::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void Label::mouseMoveEvent(QMouseEvent* e) {
     e->accept();
+}
+
+void Label::keyPressEvent(QKeyEvent* e) {
+    if (!pressesMe(e))
+        return QLabel::keyPressEvent(e);
+    emit clicked();
 }
 
 void Label::changeEvent(QEvent* e) {

@@ -8,11 +8,60 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QValidator>
 
 namespace sd {
 
 using detail::changeTo;
 using detail::colorOf;
+
+namespace {
+
+// Every change of the box's text passes through its validator, whether typed,
+// pasted, composed by an input method or dropped: the one place to turn digits
+// from any keyboard into the digits the lessons show. The length never changes,
+// so a box's maximum length holds as before, and every text is acceptable.
+class WesternDigitsValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = westernDigits(input);
+        return Acceptable;
+    }
+};
+
+// The bright frame round a current box: a ring just outside the box, which lets
+// the mouse through to whatever it covers.
+class CurrentBoxFrame : public QWidget {
+public:
+    static constexpr int kBand = 3; // pixels of yellow
+    static constexpr int kOutside = kBand + 2;
+
+    explicit CurrentBoxFrame(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setObjectName(QStringLiteral("currentBoxFrame"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        detail::drawBrightFrame(p, rect(), kBand);
+    }
+};
+
+} // namespace
+
+QString westernDigits(QString text) {
+    for (QChar& ch : text) {
+        const char16_t u = ch.unicode();
+        if (u >= 0x0660 && u <= 0x0669)
+            ch = QChar(u'0' + (u - 0x0660));
+        else if (u >= 0x06F0 && u <= 0x06F9)
+            ch = QChar(u'0' + (u - 0x06F0));
+    }
+    return text;
+}
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent), Control(this) {
     if (QStyle* s = detail::classicStyle())
@@ -27,11 +76,74 @@ void TextBox::configureKind(const ControlSpec& stored) {
     appearance_ = stored.appearance < 0 ? 1 : stored.appearance;
     if (stored.maxLength > 0)
         setMaxLength(stored.maxLength);
+    setWesternDigits(stored.westernDigits);
     setAlignment(detail::horizontal(stored.align, rightToLeft()) | Qt::AlignVCenter | Qt::AlignAbsolute);
     refreshPalette();
     refreshFrame();
     setText(QString::fromUtf8(stored.caption ? stored.caption : ""));
     refreshAccessibleName(QString());
+}
+
+void TextBox::setWesternDigits(bool on) {
+    if (on == westernDigits())
+        return;
+    const QValidator* old = validator();
+    setValidator(on ? new WesternDigitsValidator(this) : nullptr);
+    delete old;
+}
+
+void TextBox::setCurrentMark(const CurrentBoxMark& mark) {
+    mark_ = mark;
+    refreshCurrentFrame();
+}
+
+bool TextBox::isCurrentBox() const {
+    switch (mark_.by) {
+    case CurrentBoxMark::By::Border:
+        return border_ == 1;
+    case CurrentBoxMark::By::BackColor:
+        return back_.rgb() == QColor::fromRgb(mark_.color).rgb();
+    case CurrentBoxMark::By::Nothing:
+        break;
+    }
+    return false;
+}
+
+// Shown while the box is current and shown; it follows the box's place and
+// stands above its neighbours.
+void TextBox::refreshCurrentFrame() {
+    const bool shown = isCurrentBox() && !isHidden() && parentWidget();
+    if (!shown) {
+        if (currentFrame_)
+            currentFrame_->hide();
+        return;
+    }
+    if (!currentFrame_)
+        currentFrame_ = new CurrentBoxFrame(parentWidget());
+    const int m = CurrentBoxFrame::kOutside;
+    currentFrame_->setGeometry(geometry().adjusted(-m, -m, m, m));
+    currentFrame_->raise();
+    currentFrame_->show();
+}
+
+void TextBox::moveEvent(QMoveEvent* e) {
+    QLineEdit::moveEvent(e);
+    refreshCurrentFrame();
+}
+
+void TextBox::resizeEvent(QResizeEvent* e) {
+    QLineEdit::resizeEvent(e);
+    refreshCurrentFrame();
+}
+
+void TextBox::showEvent(QShowEvent* e) {
+    QLineEdit::showEvent(e);
+    refreshCurrentFrame();
+}
+
+void TextBox::hideEvent(QHideEvent* e) {
+    QLineEdit::hideEvent(e);
+    refreshCurrentFrame();
 }
 
 void TextBox::refreshPalette() {
@@ -55,8 +167,10 @@ void TextBox::refreshFrame() {
 }
 
 void TextBox::setBackColor(const QColor& c) {
-    if (changeTo(back_, c))
-        refreshPalette();
+    if (!changeTo(back_, c))
+        return;
+    refreshPalette();
+    refreshCurrentFrame();
 }
 
 void TextBox::setForeColor(const QColor& c) {
@@ -65,8 +179,10 @@ void TextBox::setForeColor(const QColor& c) {
 }
 
 void TextBox::setBorderStyle(int style) {
-    if (changeTo(border_, style))
-        refreshFrame();
+    if (!changeTo(border_, style))
+        return;
+    refreshFrame();
+    refreshCurrentFrame();
 }
 
 void TextBox::setAppearance(int look) {

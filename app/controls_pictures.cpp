@@ -5,6 +5,7 @@
 #include "app/controls.h"
 #include "app/twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -26,6 +27,7 @@ Image::Image(QWidget* parent) : QWidget(parent), Control(this) {
 }
 
 void Image::configureKind(const ControlSpec& stored) {
+    makePressable(stored.pressable); // first: screen readers meet it from its first change on
     picture_ = QString::fromUtf8(stored.picture ? stored.picture : "");
     stretch_ = stored.stretch;
     border_ = stored.borderStyle < 0 ? 0 : stored.borderStyle;
@@ -82,6 +84,8 @@ void Image::paintEvent(QPaintEvent*) {
         p.setPen(QPen(borderColor_, 1));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (hasFocus())
+        detail::drawFocusFrame(p, rect());
 }
 
 void Image::mousePressEvent(QMouseEvent* e) {
@@ -101,6 +105,12 @@ void Image::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void Image::mouseMoveEvent(QMouseEvent* e) {
     e->accept();
+}
+
+void Image::keyPressEvent(QKeyEvent* e) {
+    if (!pressesMe(e))
+        return QWidget::keyPressEvent(e);
+    emit clicked();
 }
 
 // ---------------------------------------------------------------- PictureBox

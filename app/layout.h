@@ -6,6 +6,7 @@
 #include <QRgb>
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace sd {
@@ -82,6 +83,23 @@ struct ControlSpec {
     Color fillColor{};
     const char* container = nullptr; // the frame holding this control
     bool value = false;              // option buttons: chosen
+    // What a screen reader calls a control that has no caption (a picture, an entry
+    // box, a caption-less button); a control with a caption is called by it.
+    const char* accessibleName = nullptr;
+    // Labels and images the pupil presses: reached with Tab (an array is one stop,
+    // its elements one arrow key apart) and pressed with Space or Enter.
+    bool pressable = false;
+    // Entry boxes: Eastern Arabic and Persian digits typed, pasted or composed
+    // become the digits 0-9 the lessons show and judge. Off for free text.
+    bool westernDigits = true;
+};
+
+// How a screen's lesson tells its current entry box apart; the screen model
+// draws a bright frame round every box so marked.
+struct CurrentBoxMark {
+    enum class By { Nothing, Border, BackColor };
+    By by = By::Nothing;
+    QRgb color = 0; // By::BackColor: the colour that marks it
 };
 
 struct MenuSpec {
@@ -107,11 +125,30 @@ struct ScreenSpec {
     std::vector<MenuSpec> menu{};
     const char* defaultButton = nullptr; // Enter presses it
     const char* cancelButton = nullptr;  // Escape presses it
+    CurrentBoxMark currentBox{};
 };
 
 struct ScreenLayout {
     ScreenSpec screen;
     std::vector<ControlSpec> controls;
 };
+
+// Makes the controls named `name` (every element of an array, or those `which`
+// picks by index) pressable: one tab stop right after the entry box or button
+// holding tabIndex, called `spoken` when it shows no caption.
+template <class Which>
+void markPressable(std::vector<ControlSpec>& controls, const char* name, int tabIndex, const char* spoken,
+                   Which which) {
+    for (ControlSpec& c : controls)
+        if (std::string_view(c.name) == name && which(c.index)) {
+            c.pressable = true;
+            c.tabIndex = tabIndex;
+            c.accessibleName = spoken;
+        }
+}
+inline void markPressable(std::vector<ControlSpec>& controls, const char* name, int tabIndex,
+                          const char* spoken) {
+    markPressable(controls, name, tabIndex, spoken, [](int) { return true; });
+}
 
 } // namespace sd

@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <tuple>
 
 namespace sd {
 
@@ -132,6 +134,12 @@ void Screen::build(const ScreenLayout& layout) {
         else
             byName_.insert(name, c);
         ordered_.append(c);
+        if (auto* box = qobject_cast<TextBox*>(c->widget()))
+            box->setCurrentMark(spec_.currentBox);
+        if (stored.pressable && stored.index >= 0) {
+            groupOf_.insert(c->widget(), name);
+            c->widget()->installEventFilter(this);
+        }
     }
     // Entry boxes, buttons, frames and picture boxes always stand above the
     // drawn controls (labels, images, shapes, lines), whatever the stored order.
@@ -141,19 +149,89 @@ void Screen::build(const ScreenLayout& layout) {
     setTabOrder(layout);
 }
 
+// By tab index, then stored order. A pressable label or image given the tab index
+// of an entry box or button comes right after it, so the stored order of the
+// original stops holds; the elements of a pressable array stay together, where
+// its first element goes.
 void Screen::setTabOrder(const ScreenLayout& layout) {
-    QList<std::pair<int, QWidget*>> chain;
-    for (qsizetype i = 0; i < qsizetype(layout.controls.size()); ++i) {
+    struct Stop {
+        int key;
+        bool pressable;
+        int anchor; // stored place of the array's first element, or the control's own
+        int place;
+        QWidget* w;
+    };
+    QList<Stop> chain;
+    QHash<QString, std::pair<int, int>> groupStart; // key and anchor of each array's first element
+    for (int i = 0; i < int(layout.controls.size()); ++i) {
+        const ControlSpec& stored = layout.controls[size_t(i)];
         QWidget* w = ordered_[i]->widget();
-        if (w->focusPolicy() & Qt::TabFocus) {
-            const int key = layout.controls[i].tabIndex >= 0 ? layout.controls[i].tabIndex : 100000 + int(i);
-            chain.append({key, w});
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        int key = stored.tabIndex >= 0 ? stored.tabIndex : 100000 + i;
+        int anchor = i;
+        if (const QString group = groupOf_.value(w); !group.isEmpty()) {
+            const auto start = groupStart.constFind(group);
+            if (start == groupStart.cend())
+                groupStart.insert(group, {key, anchor});
+            else
+                std::tie(key, anchor) = *start;
         }
+        chain.append({key, stored.pressable, anchor, i, w});
     }
-    std::stable_sort(chain.begin(), chain.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(chain.begin(), chain.end(), [](const Stop& a, const Stop& b) {
+        return std::tie(a.key, a.pressable, a.anchor, a.place) <
+               std::tie(b.key, b.pressable, b.anchor, b.place);
+    });
     for (qsizetype i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i - 1].second, chain[i].second);
+        QWidget::setTabOrder(chain[i - 1].w, chain[i].w);
+}
+
+bool Screen::takesTab(const QWidget* w) const {
+    return w != this && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this) &&
+           isAncestorOf(w);
+}
+
+bool Screen::focusNextPrevChild(bool next) {
+    QWidget* from = focusWidget() ? focusWidget() : this;
+    const QString leaving = groupOf_.value(from);
+    for (QWidget* w = from;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (!w || w == from)
+            return false;
+        if (!takesTab(w))
+            continue;
+        const QString group = groupOf_.value(w);
+        if (!group.isEmpty()) {
+            if (group == leaving)
+                continue;
+            if (QWidget* last = groupEntry_.value(group); last && takesTab(last))
+                w = last;
+        }
+        w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+}
+
+bool Screen::stepInGroup(QWidget* from, int key) {
+    const bool forward =
+        key == Qt::Key_Down || (key == Qt::Key_Left) == (layoutDirection() == Qt::RightToLeft);
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    const auto* c = dynamic_cast<const Control*>(from);
+    if (!c)
+        return false;
+    const QMap<int, Control*>& elements = arrays_.value(c->controlName());
+    QList<QWidget*> line;
+    for (Control* e : elements)
+        if (takesTab(e->widget()) || e->widget() == from)
+            line.append(e->widget());
+    const qsizetype at = line.indexOf(from);
+    const qsizetype to = at + (forward ? 1 : -1);
+    if (at < 0 || to < 0 || to >= line.size())
+        return true; // the ends of the array hold the focus
+    line[to]->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 Control* Screen::lookup(const QString& name, int index) const {
@@ -259,6 +337,12 @@ bool Screen::eventFilter(QObject* watched, QEvent* e) {
         QPainter p(canvas_);
         paintCanvas(p);
         return true;
+    }
+    if (auto* w = qobject_cast<QWidget*>(watched); w && groupOf_.contains(w)) {
+        if (e->type() == QEvent::FocusIn)
+            groupEntry_.insert(groupOf_.value(w), w);
+        if (e->type() == QEvent::KeyPress && stepInGroup(w, static_cast<QKeyEvent*>(e)->key()))
+            return true;
     }
     return QWidget::eventFilter(watched, e);
 }

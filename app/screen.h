@@ -121,6 +121,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    // Tab and Shift+Tab: an array of pressable labels or images is one stop,
+    // entered at the element last used.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     Control* lookup(const QString& name, int index) const;
@@ -134,6 +137,9 @@ private:
     void build(const ScreenLayout& layout);
     void buildMenu();
     void setTabOrder(const ScreenLayout& layout);
+    bool takesTab(const QWidget* w) const;
+    // The arrow keys move along a pressable array in reading order.
+    bool stepInGroup(QWidget* from, int key);
     void applyWindowFlags();
     void paintCanvas(QPainter& p);
     void pressButton(const char* name);
@@ -147,6 +153,8 @@ private:
     QHash<QString, QMap<int, Control*>> arrays_;
     QList<Control*> ordered_;
     QHash<QString, class MenuItem*> menuItems_;
+    QHash<const QWidget*, QString> groupOf_;       // pressable array elements
+    QHash<QString, QPointer<QWidget>> groupEntry_; // the element each was last left at
     QPixmap background_;
     std::any ownFields_; // used when no navigator keeps them
     bool loaded_ = false;

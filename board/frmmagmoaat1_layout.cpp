@@ -121,7 +121,10 @@ std::vector<ControlSpec> controls() {
                    .fore = kYellow,
                    .back = 0x404040,
                    .align = Align::Center,
-                   .tabIndex = 0});
+                   .tabIndex = 0,
+                   .accessibleName = "موضوع الدرس",
+                   // The teacher's own words: Arabic digits stay as typed.
+                   .westernDigits = false});
     out.push_back({.kind = Kind::Button,
                    .name = "Command2",
                    .at = {3480, 6960, 1275, 375},

@@ -34,6 +34,16 @@ constexpr int kRowTop[kProblemCount] = {1680, 2460, 3240, 4020, 4800, 5520, 6240
 constexpr int kNarrowLeft = 7680, kNarrowPitch = 540, kNarrowWidth = 375, kNarrowHeight = 540;
 constexpr int kWideLeft = 7500, kWidePitch = 600, kWideWidth = 435, kWideHeight = 495;
 
+// Tab order: the boxes, the check buttons, the top buttons, then each row's
+// change button (and its numbers).
+constexpr int kLastBoxTabIndex = expressing::kBoxCount - 1;
+constexpr int kChangeTabIndex = 70;
+
+// What a screen reader calls the boxes of each row.
+const char* const kBoxNames[kProblemCount] = {
+    "خانة عنصر في المسألة 1", "خانة عنصر في المسألة 2", "خانة عنصر في المسألة 3", "خانة عنصر في المسألة 4",
+    "خانة عنصر في المسألة 5", "خانة عنصر في المسألة 6", "خانة عنصر في المسألة 7", "خانة عنصر في المسألة 8"};
+
 // Answer rows start at their "{" and run leftwards.
 constexpr int kAnswerStart = 2850;
 
@@ -88,7 +98,10 @@ ControlSpec number(const char* name, int index, int row, const char* caption, co
             .align = Align::Center,
             .autoSize = true,
             .pointer = "pointer_arrow",
-            .tooltip = tooltip};
+            .tooltip = tooltip,
+            // Reached right after its row's change button.
+            .tabIndex = kChangeTabIndex + row,
+            .pressable = true};
 }
 
 void addRightPanel(std::vector<ControlSpec>& c) {
@@ -109,7 +122,7 @@ void addRightPanel(std::vector<ControlSpec>& c) {
     for (int k = 1; k <= kProblemCount; ++k) {
         const int top = kRowTop[k - 1];
         c.push_back(button(kChangeNames[k - 1], {11400, top, 315, 375}, kDigits[k - 1], 0xC0C0FF,
-                           "اضغط هنا لتغير المسألة", 70 + k, FontSpec{"Arial", 9.75, true}));
+                           "اضغط هنا لتغير المسألة", kChangeTabIndex + k, FontSpec{"Arial", 9.75, true}));
         c.push_back(
             label("Label1", k - 1, {8640, top, 2730, 420}, kDescriptions[k - 1], kDescriptionFont, kWhite));
     }
@@ -163,7 +176,8 @@ void addEntryGrid(std::vector<ControlSpec>& c) {
                          .borderStyle = 1,
                          .maxLength = narrow ? 1 : 2,
                          .tooltip = kBoxTooltip,
-                         .tabIndex = box});
+                         .tabIndex = box,
+                         .accessibleName = kBoxNames[k - 1]});
             // The separator on the right of this box.
             c.push_back({.kind = Kind::Label,
                          .name = "Label23",
@@ -347,6 +361,9 @@ std::vector<ControlSpec> controls() {
     addLeftPanel(c);
     addTopStrip(c);
     addBottomStrip(c);
+    // The separators and the palette follow the boxes in the tab order.
+    markPressable(c, "Label23", kLastBoxTabIndex, "فاصل");
+    markPressable(c, "Label28", kLastBoxTabIndex, nullptr);
     return c;
 }
 
@@ -360,7 +377,9 @@ const ScreenLayout& frmgrop3Layout() {
                    .title = kWindowTitle,
                    .backColor = 0x004060,
                    .picture = "expressing_background",
-                   .icon = "red_pen"},
+                   .icon = "red_pen",
+                   // The selected box, and after a check every box a palette digit goes into.
+                   .currentBox = {.by = CurrentBoxMark::By::Border}},
         .controls = controls(),
     };
     return layout;

@@ -51,6 +51,9 @@ constexpr RowPlace kRows[] = {
 };
 constexpr const char* kRowNumbers[] = {"(1)", "(2)", "(3)", "(4)"};
 
+const char* const kBoxNames[] = {"خانة عنصر من س", "خانة عنصر من ص", "خانة عنصر من س ∩ ص",
+                                 "خانة عنصر من س ∪ ص"};
+
 ControlSpec title(int index, const char* caption, Tw at) {
     return rowTitle(index, caption, at, kTitleFont);
 }
@@ -238,7 +241,8 @@ std::vector<ControlSpec> controls() {
                         .separatorBase = row.separatorBase,
                         .separatorPoints = place.separatorPoints,
                         .commaTooltip = kCommaTooltip,
-                        .tabIndex = tab});
+                        .tabIndex = tab,
+                        .spoken = kBoxNames[r]});
         tab += place.count;
         c.push_back({.kind = Kind::Button,
                      .name = "Cmd1",
@@ -257,6 +261,7 @@ std::vector<ControlSpec> controls() {
                      .back = kButtonGrey,
                      .tabIndex = 37 + r});
     }
+    pressDiagramAndSeparators(c, tab - 1);
     const char* open[] = {"{ ", "{ ", "{  ", "{ "};
     for (int r = 0; r < 4; ++r) {
         const DrillRow& row = drill.rows[r];

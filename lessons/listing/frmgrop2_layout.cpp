@@ -41,9 +41,11 @@ constexpr int kKeyLeft = 3300;
 struct RowPlace {
     int top;
     const char* rowNumber;
+    const char* boxNames; // what a screen reader calls the row's boxes
 };
-constexpr RowPlace kRows[] = {{3360, "(1)"}, {3960, "(2)"}, {4560, "(3)"},
-                              {5160, "(4)"}, {5820, "(5)"}, {6420, "(6)"}};
+constexpr RowPlace kRows[] = {{3360, "(1)", "خانة عنصر من س ∩ ع"}, {3960, "(2)", "خانة عنصر من س ∪ ع"},
+                              {4560, "(3)", "خانة عنصر من ع ∩ ص"}, {5160, "(4)", "خانة عنصر من ع ∪ ص"},
+                              {5820, "(5)", "خانة عنصر من س ∩ ص"}, {6420, "(6)", "خانة عنصر من س ∪ ص"}};
 
 // A title of two letters with an operator picture between them: the first letter
 // against the note button, the picture, the second letter and the equals sign.
@@ -160,7 +162,8 @@ std::vector<ControlSpec> controls() {
                         .top = kRows[r].top,
                         .separatorBase = row.separatorBase,
                         .separatorPoints = r == 0 ? 18 : 20.25,
-                        .tabIndex = tab});
+                        .tabIndex = tab,
+                        .spoken = kRows[r].boxNames});
         tab += row.count;
         c.push_back({.kind = Kind::Button,
                      .name = "Cmd1",
@@ -171,6 +174,7 @@ std::vector<ControlSpec> controls() {
                      .back = kBlueButton,
                      .tabIndex = tab++});
     }
+    pressDiagramAndSeparators(c, tab - 1);
     c.push_back({.kind = Kind::Button,
                  .name = "Command1",
                  .at = {10920, 2040, 555, 495},

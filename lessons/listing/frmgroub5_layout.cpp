@@ -56,6 +56,8 @@ constexpr RowPlace kRows[] = {
     {6060, 8880, 6060, 8, 20.25, 5940, 5940, 5760},
 };
 constexpr const char* kRowNumbers[] = {"(1)", "(2)", "(3)", "(4)"};
+const char* const kBoxNames[] = {"خانة عنصر من س - ص", "خانة عنصر من ص - س", "خانة عنصر من س ∩ ص",
+                                 "خانة عنصر من س ∪ ص"};
 
 std::vector<ControlSpec> controls() {
     const std::vector<NumberSpot>& numbers = frmgroub5Numbers();
@@ -219,7 +221,8 @@ std::vector<ControlSpec> controls() {
                         .separatorBase = row.separatorBase,
                         .separatorPoints = place.separatorPoints,
                         .commaTooltip = kCommaTooltip,
-                        .tabIndex = tab});
+                        .tabIndex = tab,
+                        .spoken = kBoxNames[r]});
         tab += place.count;
         c.push_back({.kind = Kind::Button,
                      .name = "Cmd1",
@@ -231,6 +234,7 @@ std::vector<ControlSpec> controls() {
                      .tooltip = kCheckTooltip,
                      .tabIndex = tab++});
     }
+    pressDiagramAndSeparators(c, tab - 1);
     c.push_back({.kind = Kind::Button,
                  .name = "Command1",
                  .at = {11100, 1860, 555, 495},

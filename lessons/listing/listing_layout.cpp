@@ -113,7 +113,8 @@ void addEntryRow(std::vector<ControlSpec>& out, const EntryRow& row) {
                        .borderStyle = 1,
                        .appearance = 0,
                        .maxLength = 1,
-                       .tabIndex = row.tabIndex + p});
+                       .tabIndex = row.tabIndex + p,
+                       .accessibleName = row.spoken});
     // The separator after box k-1 fills the gap up to box k's right edge.
     for (int k = 0; k <= n; ++k) {
         int left = 0;
@@ -139,6 +140,11 @@ void addEntryRow(std::vector<ControlSpec>& out, const EntryRow& row) {
                        .wordWrap = false,
                        .tooltip = k == 0 ? nullptr : row.commaTooltip});
     }
+}
+
+void pressDiagramAndSeparators(std::vector<ControlSpec>& out, int tabIndex) {
+    markPressable(out, "lbl1", tabIndex, "رقم من الشكل");
+    markPressable(out, "lbl11", tabIndex, "فاصل");
 }
 
 const char* boxFrameName(const char* boxes) {

@@ -51,13 +51,18 @@ struct EntryRow {
     int separatorBase;
     double separatorPoints;
     const char* commaTooltip = nullptr;
-    int tabIndex = 0; // of box 0; the others follow
+    int tabIndex = 0;             // of box 0; the others follow
+    const char* spoken = nullptr; // what a screen reader calls the row's boxes
 };
 
 // The row's boxes and its separators lbl11(base .. base + n): "{" right of box 0,
 // "،" left of every box; behind each box a frame, boxFrameName(boxes) with the
 // box's index, that shows where the box stands.
 void addEntryRow(std::vector<ControlSpec>& out, const EntryRow& row);
+
+// The diagram numbers and the separators, each array one tab stop after the
+// control holding tabIndex (the last check button), pressed with Space or Enter.
+void pressDiagramAndSeparators(std::vector<ControlSpec>& out, int tabIndex);
 
 // The name of the frames behind an entry-box array ("Text1" -> "Text1Frame").
 const char* boxFrameName(const char* boxes);

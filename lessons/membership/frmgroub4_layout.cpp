@@ -218,7 +218,8 @@ std::vector<ControlSpec> controls() {
                  .name = "Command16",
                  .at = {3480, 600, 615, 615},
                  .back = kPaletteBack,
-                 .visible = false});
+                 .visible = false,
+                 .accessibleName = "رمز فارغ"});
 
     addRow(c, 1, bracedElement("2", "3", "1", "2"));
     addRow(c, 2, bracedElement("4", "7", "4", "3"));

@@ -15,22 +15,6 @@ namespace {
 
 constexpr Diagram kDiagrams[] = {Diagram::Overlapping, Diagram::Disjoint, Diagram::Inside, Diagram::Equal};
 
-// The option buttons have no caption: screen readers say which diagram each chooses.
-QString spokenName(Diagram d) {
-    switch (d) {
-    case Diagram::Overlapping:
-        return QStringLiteral("شكل فن لمجموعتين متقاطعتين");
-    case Diagram::Disjoint:
-        return QStringLiteral("شكل فن لمجموعتين منفصلتين");
-    case Diagram::Inside:
-        return QStringLiteral("شكل فن: المجموعة س داخل المجموعة ص");
-    case Diagram::Equal:
-    case Diagram::None:
-        break;
-    }
-    return QStringLiteral("شكل فن لمجموعتين متساويتين");
-}
-
 constexpr QRgb kChosenIcon = 0xFFFFFF;
 
 // The verdict colours of a judged box.
@@ -83,10 +67,7 @@ frmvan::frmvan(Navigator* navigator) : Screen(frmvanLayout(), navigator) {
     on<CommandButton>("Command1", &QAbstractButton::clicked, [this] { Command1_Click(); });
     on<CommandButton>("Command2", &QAbstractButton::clicked, [this] { Command2_Click(); });
     for (Diagram d : kDiagrams)
-        if (OptionButton* o = option(d)) {
-            connect(o, &QAbstractButton::clicked, this, [this, d] { Option_Click(d); });
-            o->setAccessibleName(spokenName(d));
-        }
+        connect(option(d), &QAbstractButton::clicked, this, [this, d] { Option_Click(d); });
     on<CommandButton>("Command4", &QAbstractButton::clicked, [this] { Command4_Click(); });
     onArray<TextBox>("Text1", &TextBox::clicked, [this](int i) { Text1_Click(i); });
     onArray<TextBox>("Text1", &TextBox::gotFocus, [this](int i) { Text1_GotFocus(i); });

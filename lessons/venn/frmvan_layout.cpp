@@ -17,6 +17,9 @@ constexpr FontSpec kNewFont{"MS Sans Serif", 13.5, true};
 constexpr FontSpec kSetFont{"Arial", 26.25, true};
 constexpr FontSpec kBoxFont{"Arial", 24, true};
 constexpr FontSpec kCaptionFont{"Arial", 36, true};
+
+// The boxes stand in the tab order from here, in index order.
+constexpr int kFirstBoxTab = 8;
 constexpr FontSpec kScoreFont{"Arial", 27.75, false};
 constexpr FontSpec kCreditFont{"Traditional Arabic", 14.25, true};
 constexpr const char* kContact = "للملاحظات: معلم الرياضيات";
@@ -97,14 +100,16 @@ void addChoiceFrame(std::vector<ControlSpec>& c) {
         const int y = k == 0 ? 3300 : k == 1 ? 2220 : 1200;
         c.push_back(line("Line1", k, {60, y, 2940, y}, 0xFFC080, 1, "Frame1"));
     }
+    // The options have no caption: screen readers say which diagram each chooses.
     const struct {
         const char* name;
         Tw at;
+        const char* spoken;
     } options[] = {
-        {"Option1", {1860, 360, 1095, 735}},
-        {"Option2", {1920, 1260, 1035, 915}},
-        {"Option3", {1800, 2280, 1155, 975}},
-        {"Option4", {1800, 3360, 1155, 795}},
+        {"Option1", {1860, 360, 1095, 735}, "شكل فن لمجموعتين متقاطعتين"},
+        {"Option2", {1920, 1260, 1035, 915}, "شكل فن لمجموعتين منفصلتين"},
+        {"Option3", {1800, 2280, 1155, 975}, "شكل فن: المجموعة س داخل المجموعة ص"},
+        {"Option4", {1800, 3360, 1155, 795}, "شكل فن لمجموعتين متساويتين"},
     };
     int tab = 2;
     for (const auto& o : options)
@@ -115,7 +120,8 @@ void addChoiceFrame(std::vector<ControlSpec>& c) {
                      .back = kWindowBack,
                      .pointer = kOptionPointer,
                      .tabIndex = tab++,
-                     .container = "Frame1"});
+                     .container = "Frame1",
+                     .accessibleName = o.spoken});
     c.push_back({.kind = Kind::Button,
                  .name = "Command4",
                  .at = {180, 4380, 2595, 615},
@@ -159,7 +165,7 @@ void addDiagramShapes(std::vector<ControlSpec>& c) {
     c.push_back(label("Label7", -1, {6300, 2460, 915, 960}, "ص", kCaptionFont, kWhite, Align::Start, false));
 }
 
-ControlSpec entryBox(int index, int left, int top, QRgb back, int tabIndex) {
+ControlSpec entryBox(int index, int left, int top, QRgb back, int tabIndex, const char* spoken) {
     return {.kind = Kind::TextBox,
             .name = "Text1",
             .index = index,
@@ -170,7 +176,8 @@ ControlSpec entryBox(int index, int left, int top, QRgb back, int tabIndex) {
             .align = Align::Center,
             .visible = false,
             .maxLength = 2,
-            .tabIndex = tabIndex};
+            .tabIndex = tabIndex,
+            .accessibleName = spoken};
 }
 
 void addEntryBoxes(std::vector<ControlSpec>& c) {
@@ -180,10 +187,11 @@ void addEntryBoxes(std::vector<ControlSpec>& c) {
         {2400, 4500}, {1500, 3240}, {1080, 3900}, {1020, 4680}, {1740, 5220},
     };
     for (int i = 0; i < venn::kBoxes; ++i)
-        c.push_back(entryBox(i, kPlaces[i].first, kPlaces[i].second, frmvan::kHighlight, 8 + i));
+        c.push_back(entryBox(i, kPlaces[i].first, kPlaces[i].second, frmvan::kHighlight, kFirstBoxTab + i,
+                             "خانة عنصر في الشكل"));
     // The two colours a box can stand in before it is judged.
-    c.push_back(entryBox(17, 0, 0, frmvan::kHighlight, -1));
-    c.push_back(entryBox(18, 0, 0, frmvan::kNormal, -1));
+    c.push_back(entryBox(17, 0, 0, frmvan::kHighlight, -1, "لون الخانة المختارة"));
+    c.push_back(entryBox(18, 0, 0, frmvan::kNormal, -1, "لون الخانة"));
 }
 
 // The score box: the score over its denominator, with the hidden fields beside.
@@ -398,6 +406,10 @@ std::vector<ControlSpec> controls() {
     c.push_back(
         label("Label30", -1, {5880, 7680, 3195, 555}, kCreditLine, kCreditFont, kWhite, Align::Start, false));
     c.push_back(label("Label31", -1, {8580, 7380, 3195, 555}, kContact, kCreditFont, kWhite));
+    // The elements of the two sets (not their braces and commas) follow the boxes.
+    const auto slot = [](int index) { return index % 2 == 1; };
+    markPressable(c, "Label3", kFirstBoxTab + venn::kBoxes - 1, "عنصر من س", slot);
+    markPressable(c, "Label4", kFirstBoxTab + venn::kBoxes - 1, "عنصر من ص", slot);
     return c;
 }
 
@@ -412,7 +424,9 @@ const ScreenLayout& frmvanLayout() {
                    .start = StartPosition::WindowsDefault,
                    .backColor = kWindowBack,
                    .picture = "venn_background",
-                   .icon = "venn_icon"},
+                   .icon = "venn_icon",
+                   // The boxes a clicked element goes into.
+                   .currentBox = {.by = CurrentBoxMark::By::BackColor, .color = frmvan::kHighlight}},
         .controls = controls(),
     };
     return layout;

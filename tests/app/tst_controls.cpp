@@ -6,7 +6,10 @@
 #include "app/screen.h"
 #include "app/twips.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QFontDatabase>
+#include <QInputMethodEvent>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
@@ -115,6 +118,41 @@ protected:
     void Form_MouseMove(Qt::MouseButtons, QPoint twipsPos) override { moves.append(twipsPos); }
 };
 
+// Keys on a small screen: an answer box, two pressable digits following it in
+// the tab order, and a free-text box.
+const ScreenLayout& keysLayout() {
+    static const ScreenLayout layout = [] {
+        ScreenLayout l{.screen = {.name = "frmKeys",
+                                  .width = 6000,
+                                  .height = 3000,
+                                  .currentBox = {.by = CurrentBoxMark::By::Border}},
+                       .controls = {}};
+        l.controls.push_back({.kind = Kind::TextBox,
+                              .name = "Text1",
+                              .at = {4500, 300, 600, 450},
+                              .caption = "",
+                              .borderStyle = 0,
+                              .maxLength = 2,
+                              .tabIndex = 0});
+        for (int d = 0; d < 2; ++d)
+            l.controls.push_back({.kind = Kind::Label,
+                                  .name = "lblDigit",
+                                  .index = d,
+                                  .at = {3000 - 600 * d, 300, 450, 450},
+                                  .caption = "7"});
+        l.controls.push_back({.kind = Kind::TextBox,
+                              .name = "Text2",
+                              .at = {300, 2100, 3000, 450},
+                              .caption = "",
+                              .borderStyle = 0,
+                              .tabIndex = 1,
+                              .westernDigits = false});
+        markPressable(l.controls, "lblDigit", 0, "رقم");
+        return l;
+    }();
+    return layout;
+}
+
 // Columns of the image that hold any ink (a pixel unlike the top-left one).
 QPair<int, int> inkColumns(const QImage& img) {
     const QRgb bg = img.pixel(0, 0);
@@ -190,7 +228,133 @@ private slots:
 
     void everyStoredFontMapsToInstalledArabicFont_data();
     void everyStoredFontMapsToInstalledArabicFont();
+
+    void westernDigits_data();
+    void westernDigits();
+    void entryBoxTurnsDigitsAsTheyArrive_data();
+    void entryBoxTurnsDigitsAsTheyArrive();
+    void pressableLabel();
+    void currentBoxWearsAFrameBesideIt();
 };
+
+void TestControls::westernDigits_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("eastern arabic") << QStringLiteral("٠١٢٣٤٥٦٧٨٩") << QStringLiteral("0123456789");
+    QTest::newRow("persian") << QStringLiteral("۰۱۲۳۴۵۶۷۸۹") << QStringLiteral("0123456789");
+    QTest::newRow("letters and decimal sign kept") << QStringLiteral("س٣٫۴a") << QStringLiteral("س3٫4a");
+    QTest::newRow("other scripts' digits kept") << QStringLiteral("३") << QStringLiteral("३");
+}
+
+void TestControls::westernDigits() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(sd::westernDigits(text), expected);
+}
+
+void TestControls::entryBoxTurnsDigitsAsTheyArrive_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("typed") << "Text1"
+                           << "keys"
+                           << "" << QStringLiteral("۱٢") << "12";
+    QTest::newRow("full box ignores") << "Text1"
+                                      << "keys"
+                                      << "45" << QStringLiteral("٣") << "45";
+    QTest::newRow("input method") << "Text1"
+                                  << "compose"
+                                  << "" << QStringLiteral("٧") << "7";
+    QTest::newRow("pasted, cut to length") << "Text1"
+                                           << "paste"
+                                           << "" << QStringLiteral("٨٩٠") << "89";
+    QTest::newRow("free text keeps") << "Text2"
+                                     << "keys"
+                                     << "" << QStringLiteral("ص ٣") << QStringLiteral("ص ٣");
+}
+
+// Whichever way the text arrives, the box holds, and signals, only what the lesson reads.
+void TestControls::entryBoxTurnsDigitsAsTheyArrive() {
+    QFETCH(QString, box);
+    QFETCH(QString, way);
+    QFETCH(QString, before);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    Screen s(keysLayout());
+    auto* b = s.get<TextBox>(box);
+    b->setText(before);
+    QSignalSpy changes(b, &QLineEdit::textChanged);
+    if (way == "keys") {
+        for (const QChar ch : input)
+            QTest::sendKeyEvent(QTest::Click, b, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    } else if (way == "compose") {
+        QInputMethodEvent commit;
+        commit.setCommitString(input);
+        QCoreApplication::sendEvent(b, &commit);
+    } else {
+        QGuiApplication::clipboard()->setText(input);
+        b->paste();
+    }
+    QCOMPARE(b->text(), expected);
+    QCOMPARE(changes.isEmpty(), before == expected);
+    if (!changes.isEmpty())
+        QCOMPARE(changes.last().first().toString(), expected);
+}
+
+// Pressed with Space or Enter as with a click, framed when focused, never focused
+// by a click, and a button to a screen reader.
+void TestControls::pressableLabel() {
+    Screen s(keysLayout());
+    s.show();
+    QVERIFY(QTest::qWaitForWindowActive(&s));
+    auto* box = s.get<TextBox>("Text1");
+    auto* digit = s.get<Label>("lblDigit", 0);
+    box->setFocus();
+    const QImage unfocused = digit->grab().toImage();
+    QTest::mouseClick(digit, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), box);
+    digit->setFocus(Qt::TabFocusReason);
+    QCOMPARE(digit->grab().toImage().pixelColor(1, 10), QColor(0xFF, 0xFF, 0x00));
+    QVERIFY(unfocused.pixelColor(1, 10) != QColor(0xFF, 0xFF, 0x00));
+    QSignalSpy clicks(digit, &Label::clicked);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_A})
+        QTest::keyClick(digit, key);
+    QTest::keyClick(digit, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(clicks.count(), 3);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(digit);
+    QCOMPARE(spoken->role(), QAccessible::Button);
+    spoken->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks.count(), 4);
+    digit->setCaption(QString());
+    QCOMPARE(digit->accessibleName(), QStringLiteral("رقم"));
+}
+
+// The frame round the current box marks it without touching what the lesson set.
+void TestControls::currentBoxWearsAFrameBesideIt() {
+    Screen s(keysLayout());
+    s.show();
+    auto* box = s.get<TextBox>("Text1");
+    const auto frame = [&]() -> QRect {
+        for (QWidget* w : s.canvas()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (!dynamic_cast<Control*>(w) && w->isVisible())
+                return w->geometry();
+        return {};
+    };
+    QVERIFY(frame().isNull());
+    box->setBorderStyle(1);
+    QVERIFY(frame().contains(box->geometry()) && frame() != box->geometry());
+    QCOMPARE(box->borderStyle(), 1);
+    QCOMPARE(box->backColor(), QColor(Qt::white));
+    box->setLeft(300);
+    QVERIFY(frame().contains(box->geometry()));
+    box->hide();
+    QVERIFY(frame().isNull());
+    box->show();
+    box->setBorderStyle(0);
+    QVERIFY(frame().isNull());
+}
 
 void TestControls::twipsBecomePixelsInOnePlace_data() {
     QTest::addColumn<int>("tw");
