@@ -4,6 +4,7 @@
 #include "app/navigator.h"
 #include "app/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -297,6 +298,15 @@ void Screen::addCreditAndExit(const QString& icon, const QString& exitButton, co
     else
         onArray<Image>(icon, &Image::doubleClicked, [toggle](int) { toggle(); });
     on<CommandButton>(exitButton, &QAbstractButton::clicked, [this] { unloadMe(); });
+}
+
+void Screen::moveFocusTo(QWidget* box) {
+    // Only pressable labels and pictures ever hold the focus among the drawn controls.
+    const QWidget* focused = QApplication::focusWidget();
+    if (focused && isAncestorOf(focused) &&
+        (qobject_cast<const Label*>(focused) || qobject_cast<const Image*>(focused)))
+        return;
+    box->setFocus(Qt::OtherFocusReason);
 }
 
 void Screen::Form_MouseMove(Qt::MouseButtons, QPoint) {}

@@ -91,6 +91,11 @@ protected:
     // Unloads this screen (its window and controls are destroyed).
     void unloadMe();
 
+    // Gives the focus to the box a step moved on to, unless the pupil is pressing
+    // a label or picture from the keyboard: then the focus stays on it, so the
+    // next Space presses it again instead of typing a blank over the box.
+    void moveFocusTo(QWidget* box);
+
     // What every lesson has in its corners: a double click on the icon (on any
     // element, for an icon array) shows or hides the author's credit, and the
     // exit button unloads the screen.

@@ -69,6 +69,7 @@ private slots:
     void digitsFromAnyKeyboard_data();
     void digitsFromAnyKeyboard();
     void expressingScreenFromTheKeyboard();
+    void diagramNumberPressedTwiceFillsTwoBoxes();
     void vennBoxesTakingAnElementAreFramed();
 };
 
@@ -174,7 +175,9 @@ void TestKeyboard::expressingScreenFromTheKeyboard() {
     s->get<Label>("Label28", 3)->setFocus(Qt::TabFocusReason);
     QTest::keyClick(focused(), Qt::Key_Space);
     QCOMPARE(box(8)->text(), QStringLiteral("3"));
-    QCOMPARE(focused(), box(9));
+    // The focus stays on the palette, so Space again writes the next box.
+    QCOMPARE(focused(), s->get<Label>("Label28", 3));
+    QCOMPARE(framedBoxes(s), QStringList{"Text1(9)"});
     typeKeys(box(9), "٥");
     click(box(10));
     typeKeys(box(10), "9");
@@ -203,6 +206,24 @@ void TestKeyboard::expressingScreenFromTheKeyboard() {
     number->setFocus(Qt::TabFocusReason);
     QTest::keyClick(number, Qt::Key_Return);
     QVERIFY(number->caption() != before);
+}
+
+// Space pressed again on a diagram number writes the next box, never a blank
+// over what the pupil wrote.
+void TestKeyboard::diagramNumberPressedTwiceFillsTwoBoxes() {
+    Screen* s = open("frmGroups");
+    QVERIFY(s);
+    const auto box = [s](int i) { return s->get<TextBox>("Text1", i); };
+    click(box(2));
+    box(2)->setText(QStringLiteral("7"));
+    click(box(0));
+    Label* number = s->get<Label>("lbl1", 0);
+    number->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(number, Qt::Key_Space);
+    QTest::keyClick(focused(), Qt::Key_Space);
+    QCOMPARE(focused(), number);
+    const QStringList texts{box(0)->text(), box(1)->text(), box(2)->text()};
+    QCOMPARE(texts, (QStringList{number->caption(), number->caption(), QStringLiteral("7")}));
 }
 
 // Every shown box takes a clicked element until one is chosen; then only it.

@@ -189,7 +189,7 @@ void frmgrop3::Label28_Click(int index) {
     if (next < 0)
         return;
     SelectBox(next);
-    boxes_[next]->setFocus(Qt::OtherFocusReason);
+    moveFocusTo(boxes_[next]);
 }
 
 void frmgrop3::Label29_Change(int index) {

@@ -162,7 +162,7 @@ void ListingDrill::lbl1_Click(int k) {
     if (at < 0 || at + 1 >= order.size())
         return;
     if (auto* next = get<TextBox>(current->controlName(), order[at + 1])) {
-        next->setFocus(Qt::OtherFocusReason);
+        moveFocusTo(next);
         makeCurrent(next);
     }
 }
