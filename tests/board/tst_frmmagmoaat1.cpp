@@ -5,6 +5,7 @@
 #include "board/frmmagmoaat1.h"
 #include "support/screentest.h"
 
+#include <QDrag>
 #include <QMimeData>
 #include <QtTest>
 
@@ -377,6 +378,29 @@ private slots:
         QTest::mousePress(w(symbolOf(0)), Qt::LeftButton); // brings it to the front
         QCOMPARE(under(inPanel), w("Image2"));
         QCOMPARE(under(tw("Command1").center()), w("Command1"));
+    }
+
+    // A drag starts only once the pointer has moved past the drag distance with
+    // the button held, carries the pressed piece, and one press starts one drag.
+    void aPressAndMoveStartsOneDragOfThePiece() {
+        QWidget* piece = w(tileOf(3));
+        const auto moveTo = [piece](QPoint at) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(at), piece->mapToGlobal(QPointF(at)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(piece, &move);
+        };
+        const auto drags = [piece] { return piece->findChildren<QDrag*>(); };
+        const QPoint press(4, 4);
+        QTest::mousePress(piece, Qt::LeftButton, Qt::NoModifier, press);
+        moveTo(press + QPoint(1, 0));
+        QVERIFY(drags().isEmpty());
+        moveTo(press + QPoint(QApplication::startDragDistance() + 1, 0));
+        QCOMPARE(drags().size(), 1);
+        const QByteArray carried =
+            drags().first()->mimeData()->data(QString::fromLatin1(board::kPieceMimeType));
+        QCOMPARE(board::decodePiece(carried), std::optional(tileOf(3)));
+        moveTo(press + QPoint(2 * QApplication::startDragDistance() + 2, 0));
+        QCOMPARE(drags().size(), 1);
     }
 
     void thePreviewShowsTheShapeUnderThePointer() {
