@@ -44,9 +44,6 @@ template <class T, class Apply> bool changeTo(const T& current, const T& value, 
 // frame of an entry box; Fusion tints both. One instance serves every control.
 QStyle* classicStyle();
 
-// A mouse position in pixels, in twips.
-QPoint twipsAt(const QPointF& px);
-
 // The absolute flag for a stored alignment on a screen of the given direction.
 Qt::Alignment horizontal(Align a, bool rtl);
 

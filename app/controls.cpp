@@ -8,6 +8,7 @@
 #include "app/assets.h"
 #include "app/control_support.h"
 #include "app/fonts.h"
+#include "app/screen.h"
 #include "app/twips.h"
 
 #include <QApplication>
@@ -41,10 +42,6 @@ QStyle* classicStyle() {
         return s;
     }();
     return style;
-}
-
-QPoint twipsAt(const QPointF& px) {
-    return QPoint(twips::fromPx(qRound(px.x())), twips::fromPx(qRound(px.y())));
 }
 
 QList<std::pair<int, int>> blankRuns(const QString& text) {
@@ -206,12 +203,29 @@ void Control::setTwipsHeight(int height) {
     setTwips(QRect(tw_.x(), tw_.y(), tw_.width(), std::max(0, height)));
 }
 
+twips::Scale Control::scale() const {
+    if (const auto* screen = qobject_cast<const Screen*>(self_->window()))
+        return screen->scale();
+    return twips::Scale(twips::zoom());
+}
+
 QRect Control::pixelGeometry() const {
-    return twips::toPx(tw_);
+    return scale().toPx(tw_);
 }
 
 void Control::applyGeometry() {
     self_->setGeometry(pixelGeometry());
+}
+
+void Control::applyScale() {
+    const int px = scale().pointsToPx(fontPoints_);
+    if (self_->font().pixelSize() != px) {
+        QFont f = self_->font();
+        f.setPixelSize(px);
+        self_->setFont(f);
+    }
+    applyGeometry();
+    self_->update();
 }
 
 void Control::setPointer(const QString& pictureName) {
@@ -238,7 +252,10 @@ void Control::configure(const ControlSpec& stored, bool rightToLeft, const FontS
     self_->setObjectName(objectNameFor(name_, index_));
     self_->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     const FontSpec f = stored.font.value_or(screenFont);
-    self_->setFont(fonts::make(QString::fromUtf8(f.family), f.points, f.bold, f.italic, f.underline));
+    fontPoints_ = f.points;
+    QFont font = fonts::make(QString::fromUtf8(f.family), f.points, f.bold, f.italic, f.underline);
+    font.setPixelSize(scale().pointsToPx(f.points));
+    self_->setFont(font);
     if (stored.tooltip)
         self_->setToolTip(QString::fromUtf8(stored.tooltip));
     if (stored.pointer)

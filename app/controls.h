@@ -6,6 +6,7 @@
 // Tests and tools read them through Qt properties (see ARCHITECTURE.md).
 
 #include "app/layout.h"
+#include "app/twips.h"
 
 #include <QAction>
 #include <QColor>
@@ -60,8 +61,12 @@ public:
     void setTop(int top);
     void setTwipsWidth(int width);
     void setTwipsHeight(int height);
-    // Recomputes the widget's pixel geometry, after a zoom change.
-    void applyGeometry();
+    // The scale its twips are shown at: its screen's (the program's zoom for a
+    // control standing on no screen).
+    twips::Scale scale() const;
+    // Recomputes the widget's pixel geometry and font size for the scale, after
+    // its screen's scale changed. The twips stay as they are.
+    void applyScale();
 
     bool rightToLeft() const { return rtl_; }
 
@@ -74,6 +79,9 @@ protected:
     virtual void configureKind(const ControlSpec& stored) = 0;
     // Pixel geometry for the twips rectangle; lines override it.
     virtual QRect pixelGeometry() const;
+    void applyGeometry();
+    // A mouse position on this control, in twips.
+    QPoint twipsAt(const QPointF& px) const { return scale().fromPx(px); }
     void setPointer(const QString& pictureName);
     // Screen readers get the caption, or the tooltip when there is no caption.
     void refreshAccessibleName(const QString& caption);
@@ -83,6 +91,7 @@ protected:
     int index_ = -1;
     QRect tw_;
     QRect stored_;
+    double fontPoints_ = 8.25;
     bool rtl_ = true;
 };
 

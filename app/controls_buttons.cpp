@@ -16,7 +16,6 @@ namespace sd {
 using detail::changeTo;
 using detail::colorOf;
 using detail::drawCaption;
-using detail::twipsAt;
 
 namespace {
 
@@ -101,8 +100,7 @@ void CommandButton::paintEvent(QPaintEvent*) {
 
     if (!picture_.isEmpty()) {
         QSize natural = assets::naturalSize(picture_);
-        natural = QSize(twips::toPx(natural.width() * twips::kPerPixel),
-                        twips::toPx(natural.height() * twips::kPerPixel));
+        natural = scale().picture(natural).toSize();
         const QSize room =
             text().isEmpty() ? content.size() : QSize(content.width(), content.height() * 2 / 3);
         const QSize size = natural.isEmpty() ? room : natural.boundedTo(room);

@@ -52,11 +52,15 @@ void Label::setCaption(const QString& caption) {
 }
 
 void Label::fitToCaption() {
+    // Measured at the stored size, so a zoom never changes the label's twips.
     // An empty caption takes no width, so packed rows close up around it.
-    const QFontMetricsF fm(font());
+    const twips::Scale stored;
+    QFont f = font();
+    f.setPixelSize(stored.pointsToPx(fontPoints_));
+    const QFontMetricsF fm(f);
     const double px = caption_.isEmpty() ? 0.0 : fm.horizontalAdvance(caption_);
-    const int w = caption_.isEmpty() ? 0 : twips::fromPx(static_cast<int>(std::ceil(px)));
-    const int h = twips::fromPx(static_cast<int>(std::ceil(fm.height())));
+    const int w = caption_.isEmpty() ? 0 : stored.fromPx(std::ceil(px));
+    const int h = stored.fromPx(std::ceil(fm.height()));
     setTwips(QRect(tw_.x(), tw_.y(), w, h));
 }
 
@@ -151,7 +155,7 @@ void Label::paintEvent(QPaintEvent*) {
 
 void Label::mousePressEvent(QMouseEvent* e) {
     clicks_.press(e);
-    emit mouseDown(e->button(), detail::twipsAt(e->position()));
+    emit mouseDown(e->button(), twipsAt(e->position()));
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {

@@ -94,7 +94,7 @@ void TextBox::focusInEvent(QFocusEvent* e) {
 void TextBox::mousePressEvent(QMouseEvent* e) {
     clicks_.press(e);
     QLineEdit::mousePressEvent(e);
-    emit mouseDown(e->button(), detail::twipsAt(e->position()));
+    emit mouseDown(e->button(), twipsAt(e->position()));
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* e) {

@@ -1,5 +1,7 @@
 #include "app/messagebox.h"
 
+#include "app/twips.h"
+
 namespace sd {
 
 void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon icon, bool rightToLeft) {
@@ -30,6 +32,11 @@ void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon 
     box.setEscapeButton(QMessageBox::Ok);
     box.setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     box.setWindowModality(Qt::ApplicationModal);
+    if (twips::zoom() != 1.0) { // readable on the projector too
+        QFont f = box.font();
+        f.setPointSizeF(f.pointSizeF() * twips::zoom());
+        box.setFont(f);
+    }
     box.exec();
 }
 

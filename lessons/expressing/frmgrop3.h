@@ -22,6 +22,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void scaleChanged() override;
 
 private:
     // One problem's row, its controls found once when the screen is built.

@@ -206,17 +206,17 @@ void TestControls::twipsBecomePixelsInOnePlace_data() {
 void TestControls::twipsBecomePixelsInOnePlace() {
     QFETCH(int, tw);
     QFETCH(int, px);
-    QCOMPARE(twips::toPx(tw), px);
+    QCOMPARE(twips::Scale().toPx(tw), px);
 }
 
 void TestControls::touchingControlsStillTouch() {
     // Two answer labels whose twips touch must touch on screen too.
-    const QRect a = twips::toPx(QRect(1000, 0, 217, 300));
-    const QRect b = twips::toPx(QRect(1217, 0, 190, 300));
+    const QRect a = twips::Scale().toPx(QRect(1000, 0, 217, 300));
+    const QRect b = twips::Scale().toPx(QRect(1217, 0, 190, 300));
     QCOMPARE(a.x() + a.width(), b.x());
-    QCOMPARE(twips::pointsToPx(12), 16);
-    QCOMPARE(twips::pointsToPx(21.75), 29);
-    QCOMPARE(twips::pointsToPx(11.25), 15);
+    QCOMPARE(twips::Scale().pointsToPx(12), 16);
+    QCOMPARE(twips::Scale().pointsToPx(21.75), 29);
+    QCOMPARE(twips::Scale().pointsToPx(11.25), 15);
 }
 
 void TestControls::arrayElementsAreNamedWithTheirIndex() {
@@ -531,8 +531,8 @@ void TestControls::tabOrderFollowsStoredTabIndex() {
 void TestControls::mouseMoveOverBackgroundRunsTheScreensHandler() {
     SampleScreen s;
     s.show();
-    QMouseEvent move(QEvent::MouseMove, QPointF(200, 250), s.mapToGlobal(QPointF(200, 250)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    const QPointF at = s.canvas()->mapTo(&s, QPointF(200, 250)); // below the menu bar
+    QMouseEvent move(QEvent::MouseMove, at, s.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&s, &move);
     QCOMPARE(s.moves.size(), 1);
     QCOMPARE(s.moves.first(), QPoint(3000, 3750));
