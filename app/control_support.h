@@ -53,8 +53,8 @@ struct CaptionStyle {
     Qt::Alignment align = Qt::AlignLeft;
     Qt::LayoutDirection direction = Qt::LeftToRight;
     bool wrap = false;
-    bool mnemonic = false;   // a single "&" marks the access key, shown underlined
-    int blankRunSpacing = 0; // pixels added to each blank of a run of two or more
+    bool mnemonic = false;      // a single "&" marks the access key, shown underlined
+    double blankRunSpacing = 0; // pixels added to each blank of a run of two or more
 };
 
 // The runs of two or more blanks in text, in reading order: [start, end) of each.

@@ -217,6 +217,12 @@ void Control::applyGeometry() {
     self_->setGeometry(pixelGeometry());
 }
 
+QFont Control::storedFont() const {
+    QFont f = self_->font();
+    f.setPixelSize(twips::Scale().pointsToPx(fontPoints_));
+    return f;
+}
+
 void Control::applyScale() {
     const int px = scale().pointsToPx(fontPoints_);
     if (self_->font().pixelSize() != px) {

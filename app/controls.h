@@ -67,6 +67,9 @@ public:
     // Recomputes the widget's pixel geometry and font size for the scale, after
     // its screen's scale changed. The twips stay as they are.
     void applyScale();
+    // The control's font at the stored size: text measured with it gives the
+    // same twips at any zoom.
+    QFont storedFont() const;
 
     bool rightToLeft() const { return rtl_; }
 
@@ -132,7 +135,9 @@ public:
 
     // Runs of two or more blanks in a caption are places for other controls: the
     // numbers of a description stand over them. Each blank of such a run can be
-    // drawn wider by a number of pixels; the words keep their own spacing.
+    // drawn wider by a number of pixels; the words keep their own spacing. These
+    // pixels, and captionX, are those of the stored size (15 twips each), so that
+    // what is placed by them keeps its twips at any zoom.
     int blankRunSpacing() const { return blankSpacing_; }
     void setBlankRunSpacing(int px);
     // The runs, in reading order: [start, end) of each in the caption.
@@ -161,7 +166,7 @@ protected:
 
 private:
     void fitToCaption();
-    detail::CaptionStyle captionStyle() const;
+    detail::CaptionStyle captionStyle(double scale) const;
     QRect captionRect() const;
 
     QString caption_;

@@ -55,9 +55,7 @@ void Label::fitToCaption() {
     // Measured at the stored size, so a zoom never changes the label's twips.
     // An empty caption takes no width, so packed rows close up around it.
     const twips::Scale stored;
-    QFont f = font();
-    f.setPixelSize(stored.pointsToPx(fontPoints_));
-    const QFontMetricsF fm(f);
+    const QFontMetricsF fm(storedFont());
     const double px = caption_.isEmpty() ? 0.0 : fm.horizontalAdvance(caption_);
     const int w = caption_.isEmpty() ? 0 : stored.fromPx(std::ceil(px));
     const int h = stored.fromPx(std::ceil(fm.height()));
@@ -95,11 +93,11 @@ Qt::Alignment Label::drawAlignment() const {
 
 // The base direction is the label's own, not guessed from its text: a lone
 // "{" or "{ 2 ، 5 }" must read right to left like the Arabic around it.
-detail::CaptionStyle Label::captionStyle() const {
+detail::CaptionStyle Label::captionStyle(double scale) const {
     return {.align = horizontal(align_, rtl_) | Qt::AlignTop,
             .direction = readingDirection(caption_, rtl_),
             .wrap = wordWrap_,
-            .blankRunSpacing = blankSpacing_};
+            .blankRunSpacing = blankSpacing_ * scale};
 }
 
 // Inside the border, when there is one.
@@ -116,12 +114,13 @@ QList<std::pair<int, int>> Label::blankRuns() const {
     return detail::blankRuns(caption_);
 }
 
-// Laid out exactly as the label draws it.
+// Laid out as the label draws it at the stored size.
 double Label::captionX(int position) const {
     auto* device = const_cast<Label*>(this);
-    QTextLayout layout(QString(), font(), device);
-    const QRect r = captionRect();
-    detail::layCaption(layout, device, caption_, r.width(), captionStyle());
+    QTextLayout layout(QString(), storedFont(), device);
+    const QRect box(QPoint(0, 0), twips::Scale().toPx(tw_).size());
+    const QRect r = border_ == 1 ? box.adjusted(1, 1, -1, -1) : box;
+    detail::layCaption(layout, device, caption_, r.width(), captionStyle(1.0));
     const QTextLine line = layout.lineForTextPosition(position);
     return r.left() + (line.isValid() ? line.cursorToX(position) : 0.0);
 }
@@ -150,7 +149,7 @@ void Label::paintEvent(QPaintEvent*) {
     }
     p.setFont(font());
     p.setPen(isEnabled() ? fore_ : QColor(0x80, 0x80, 0x80));
-    detail::drawCaption(p, QRectF(captionRect()), caption_, captionStyle());
+    detail::drawCaption(p, QRectF(captionRect()), caption_, captionStyle(scale().factor()));
 }
 
 void Label::mousePressEvent(QMouseEvent* e) {

@@ -268,7 +268,6 @@ void Screen::setScale(double factor) {
     for (Control* c : std::as_const(ordered_))
         c->applyScale();
     backdrop_->update();
-    scaleChanged();
 }
 
 void Screen::build(const ScreenLayout& layout) {

@@ -101,8 +101,6 @@ protected:
     virtual void Form_Load() {}
     // The pointer moved over the screen's own background (not over a control).
     virtual void Form_MouseMove(Qt::MouseButtons buttons, QPoint twipsPos);
-    // The screen's scale changed; the controls already stand at their new places.
-    virtual void scaleChanged() {}
 
     // Unloads this screen (its window and controls are destroyed).
     void unloadMe();

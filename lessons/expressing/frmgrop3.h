@@ -22,7 +22,6 @@ public:
 
 protected:
     void Form_Load() override;
-    void scaleChanged() override;
 
 private:
     // One problem's row, its controls found once when the screen is built.
