@@ -195,8 +195,9 @@ void Screen::setProgramZoom(double factor) {
     const double to = twips::zoom();
     if (to == from)
         return;
-    QFont tip = QApplication::font();
-    tip.setPointSizeF(tip.pointSizeF() * to);
+    static const QFont systemTip = QToolTip::font();
+    QFont tip = systemTip;
+    tip.setPointSizeF(systemTip.pointSizeF() * to);
     QToolTip::setFont(tip);
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* screen = qobject_cast<Screen*>(w))
@@ -233,18 +234,21 @@ void Screen::followZoom(double from, double to) {
         backdrop_->setFixedSize(client);
     setScale(wanted_);
     canvas_->setGeometry(QRect(QPoint(0, 0), client));
-    const QPoint centre = geometry().center();
+    const QRect before = frameGeometry();
+    const QSize frame = before.size() - size();
     layout()->activate();
     resize(sizeHint()); // not adjustSize(): it caps a window at 2/3 of the display
-    // Grown or shrunk about its centre, and kept on the display.
-    if (isVisible())
-        if (const QScreen* display = screen()) {
-            const QRect area = display->availableGeometry();
-            QPoint topLeft = centre - QPoint(width() / 2, height() / 2);
-            topLeft.setX(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - width())));
-            topLeft.setY(std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() - height())));
-            move(topLeft);
-        }
+    // Grown or shrunk about its centre, frame and all, and kept on the display.
+    const QScreen* display = screen();
+    if (!isVisible() || !display)
+        return;
+    const QRect area = display->availableGeometry();
+    const QSize outer = size() + frame;
+    const QPoint topLeft = before.center() - QPoint(outer.width() / 2, outer.height() / 2);
+    move(std::clamp(topLeft.x(), area.left(),
+                    std::max(area.left(), area.left() + area.width() - outer.width())),
+         std::clamp(topLeft.y(), area.top(),
+                    std::max(area.top(), area.top() + area.height() - outer.height())));
 }
 
 // The content takes the largest scale at which it fits the window, in
