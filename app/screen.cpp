@@ -167,7 +167,11 @@ void Screen::addZoomMenu() {
     for (const Entry& e : entries) {
         auto* item = new MenuItem(this);
         item->setObjectName(QString::fromLatin1(e.name));
-        item->setText(QString::fromUtf8(e.caption));
+        // The keys are written after a tab, marked left to right: left to the
+        // right-to-left menu, "Ctrl++" would read "++Ctrl".
+        const QChar ltr(0x200E);
+        item->setText(QString::fromUtf8(e.caption) + u'\t' + ltr +
+                      e.shortcuts.first().toString(QKeySequence::NativeText) + ltr);
         item->setShortcuts(e.shortcuts);
         item->setShortcutContext(Qt::WindowShortcut);
         addAction(item);
