@@ -51,9 +51,6 @@ void drawBrightFrame(QPainter& p, const QRect& rect, int band);
 // narrower on a narrow control so that what it shows stays readable.
 void drawFocusFrame(QPainter& p, const QRect& rect);
 
-// A mouse position in pixels, in twips.
-QPoint twipsAt(const QPointF& px);
-
 // The absolute flag for a stored alignment on a screen of the given direction.
 Qt::Alignment horizontal(Align a, bool rtl);
 
@@ -63,8 +60,8 @@ struct CaptionStyle {
     Qt::Alignment align = Qt::AlignLeft;
     Qt::LayoutDirection direction = Qt::LeftToRight;
     bool wrap = false;
-    bool mnemonic = false;   // a single "&" marks the access key, shown underlined
-    int blankRunSpacing = 0; // pixels added to each blank of a run of two or more
+    bool mnemonic = false;      // a single "&" marks the access key, shown underlined
+    double blankRunSpacing = 0; // pixels added to each blank of a run of two or more
 };
 
 // The runs of two or more blanks in text, in reading order: [start, end) of each.

@@ -8,6 +8,7 @@
 #include "app/assets.h"
 #include "app/control_support.h"
 #include "app/fonts.h"
+#include "app/screen.h"
 #include "app/twips.h"
 
 #include <QAccessibleWidget>
@@ -85,10 +86,6 @@ void drawBrightFrame(QPainter& p, const QRect& rect, int band) {
 void drawFocusFrame(QPainter& p, const QRect& rect) {
     constexpr int kNarrow = 24; // pixels
     drawBrightFrame(p, rect, std::min(rect.width(), rect.height()) < kNarrow ? 1 : 2);
-}
-
-QPoint twipsAt(const QPointF& px) {
-    return QPoint(twips::fromPx(qRound(px.x())), twips::fromPx(qRound(px.y())));
 }
 
 QList<std::pair<int, int>> blankRuns(const QString& text) {
@@ -250,12 +247,35 @@ void Control::setTwipsHeight(int height) {
     setTwips(QRect(tw_.x(), tw_.y(), tw_.width(), std::max(0, height)));
 }
 
+twips::Scale Control::scale() const {
+    if (const auto* screen = qobject_cast<const Screen*>(self_->window()))
+        return screen->scale();
+    return twips::Scale(twips::zoom());
+}
+
 QRect Control::pixelGeometry() const {
-    return twips::toPx(tw_);
+    return scale().toPx(tw_);
 }
 
 void Control::applyGeometry() {
     self_->setGeometry(pixelGeometry());
+}
+
+QFont Control::storedFont() const {
+    QFont f = self_->font();
+    f.setPixelSize(twips::Scale().pointsToPx(fontPoints_));
+    return f;
+}
+
+void Control::applyScale() {
+    const int px = scale().pointsToPx(fontPoints_);
+    if (self_->font().pixelSize() != px) {
+        QFont f = self_->font();
+        f.setPixelSize(px);
+        self_->setFont(f);
+    }
+    applyGeometry();
+    self_->update();
 }
 
 void Control::setPointer(const QString& pictureName) {
@@ -300,7 +320,10 @@ void Control::configure(const ControlSpec& stored, bool rightToLeft, const FontS
     self_->setObjectName(objectNameFor(name_, index_));
     self_->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     const FontSpec f = stored.font.value_or(screenFont);
-    self_->setFont(fonts::make(QString::fromUtf8(f.family), f.points, f.bold, f.italic, f.underline));
+    fontPoints_ = f.points;
+    QFont font = fonts::make(QString::fromUtf8(f.family), f.points, f.bold, f.italic, f.underline);
+    font.setPixelSize(scale().pointsToPx(f.points));
+    self_->setFont(font);
     if (stored.tooltip)
         self_->setToolTip(QString::fromUtf8(stored.tooltip));
     spoken_ = QString::fromUtf8(stored.accessibleName ? stored.accessibleName : "");

@@ -6,6 +6,7 @@
 // Tests and tools read them through Qt properties (see ARCHITECTURE.md).
 
 #include "app/layout.h"
+#include "app/twips.h"
 
 #include <QAction>
 #include <QColor>
@@ -62,8 +63,15 @@ public:
     void setTop(int top);
     void setTwipsWidth(int width);
     void setTwipsHeight(int height);
-    // Recomputes the widget's pixel geometry, after a zoom change.
-    void applyGeometry();
+    // The scale its twips are shown at: its screen's (the program's zoom for a
+    // control standing on no screen).
+    twips::Scale scale() const;
+    // Recomputes the widget's pixel geometry and font size for the scale, after
+    // its screen's scale changed. The twips stay as they are.
+    void applyScale();
+    // The control's font at the stored size: text measured with it gives the
+    // same twips at any zoom.
+    QFont storedFont() const;
 
     bool rightToLeft() const { return rtl_; }
 
@@ -76,6 +84,9 @@ protected:
     virtual void configureKind(const ControlSpec& stored) = 0;
     // Pixel geometry for the twips rectangle; lines override it.
     virtual QRect pixelGeometry() const;
+    void applyGeometry();
+    // A mouse position on this control, in twips.
+    QPoint twipsAt(const QPointF& px) const { return scale().fromPx(px); }
     void setPointer(const QString& pictureName);
     // Screen readers get the caption; without one, the name the stored layout
     // gives, or else the tooltip.
@@ -92,6 +103,7 @@ protected:
     int index_ = -1;
     QRect tw_;
     QRect stored_;
+    double fontPoints_ = 8.25;
     bool rtl_ = true;
     QString spoken_; // the stored accessible name
 };
@@ -137,7 +149,9 @@ public:
 
     // Runs of two or more blanks in a caption are places for other controls: the
     // numbers of a description stand over them. Each blank of such a run can be
-    // drawn wider by a number of pixels; the words keep their own spacing.
+    // drawn wider by a number of pixels; the words keep their own spacing. These
+    // pixels, and captionX, are those of the stored size (15 twips each), so that
+    // what is placed by them keeps its twips at any zoom.
     int blankRunSpacing() const { return blankSpacing_; }
     void setBlankRunSpacing(int px);
     // The runs, in reading order: [start, end) of each in the caption.
@@ -167,7 +181,7 @@ protected:
 
 private:
     void fitToCaption();
-    detail::CaptionStyle captionStyle() const;
+    detail::CaptionStyle captionStyle(double scale) const;
     QRect captionRect() const;
 
     QString caption_;

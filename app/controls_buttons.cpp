@@ -6,8 +6,11 @@
 #include "app/controls.h"
 #include "app/twips.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
@@ -16,9 +19,32 @@ namespace sd {
 using detail::changeTo;
 using detail::colorOf;
 using detail::drawCaption;
-using detail::twipsAt;
 
 namespace {
+
+// The style's round indicator, grown with the screen's scale, so an option
+// button keeps its proportions when the program is zoomed.
+class ScaledIndicator : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+        const int base = QProxyStyle::pixelMetric(m, o, w);
+        const auto* c = dynamic_cast<const Control*>(w);
+        if (!c || (m != PM_ExclusiveIndicatorWidth && m != PM_ExclusiveIndicatorHeight &&
+                   m != PM_RadioButtonLabelSpacing))
+            return base;
+        return qRound(base * c->scale().factor());
+    }
+};
+
+QStyle* scaledIndicatorStyle() {
+    static QStyle* style = [] {
+        auto* s = new ScaledIndicator(QStyleFactory::create(QApplication::style()->name()));
+        s->setParent(qApp);
+        return s;
+    }();
+    return style;
+}
 
 // The raised or sunken bevel of a classic button, in the button's own colour.
 void drawBevel(QPainter& p, const QRect& r, const QColor& face, bool sunken) {
@@ -101,8 +127,7 @@ void CommandButton::paintEvent(QPaintEvent*) {
 
     if (!picture_.isEmpty()) {
         QSize natural = assets::naturalSize(picture_);
-        natural = QSize(twips::toPx(natural.width() * twips::kPerPixel),
-                        twips::toPx(natural.height() * twips::kPerPixel));
+        natural = scale().picture(natural).toSize();
         const QSize room =
             text().isEmpty() ? content.size() : QSize(content.width(), content.height() * 2 / 3);
         const QSize size = natural.isEmpty() ? room : natural.boundedTo(room);
@@ -163,6 +188,7 @@ void CommandButton::mouseDoubleClickEvent(QMouseEvent* e) {
 // ---------------------------------------------------------------- OptionButton
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), Control(this) {
+    setStyle(scaledIndicatorStyle());
     setAttribute(Qt::WA_NoMousePropagation);
     setAutoFillBackground(true);
     connect(this, &QAbstractButton::toggled, this, &OptionButton::valueChanged);

@@ -54,11 +54,13 @@ void Label::setCaption(const QString& caption) {
 }
 
 void Label::fitToCaption() {
+    // Measured at the stored size, so a zoom never changes the label's twips.
     // An empty caption takes no width, so packed rows close up around it.
-    const QFontMetricsF fm(font());
+    const twips::Scale stored;
+    const QFontMetricsF fm(storedFont());
     const double px = caption_.isEmpty() ? 0.0 : fm.horizontalAdvance(caption_);
-    const int w = caption_.isEmpty() ? 0 : twips::fromPx(static_cast<int>(std::ceil(px)));
-    const int h = twips::fromPx(static_cast<int>(std::ceil(fm.height())));
+    const int w = caption_.isEmpty() ? 0 : stored.fromPx(std::ceil(px));
+    const int h = stored.fromPx(std::ceil(fm.height()));
     setTwips(QRect(tw_.x(), tw_.y(), w, h));
 }
 
@@ -93,11 +95,11 @@ Qt::Alignment Label::drawAlignment() const {
 
 // The base direction is the label's own, not guessed from its text: a lone
 // "{" or "{ 2 ، 5 }" must read right to left like the Arabic around it.
-detail::CaptionStyle Label::captionStyle() const {
+detail::CaptionStyle Label::captionStyle(double scale) const {
     return {.align = horizontal(align_, rtl_) | Qt::AlignTop,
             .direction = readingDirection(caption_, rtl_),
             .wrap = wordWrap_,
-            .blankRunSpacing = blankSpacing_};
+            .blankRunSpacing = blankSpacing_ * scale};
 }
 
 // Inside the border, when there is one.
@@ -114,12 +116,13 @@ QList<std::pair<int, int>> Label::blankRuns() const {
     return detail::blankRuns(caption_);
 }
 
-// Laid out exactly as the label draws it.
+// Laid out as the label draws it at the stored size.
 double Label::captionX(int position) const {
     auto* device = const_cast<Label*>(this);
-    QTextLayout layout(QString(), font(), device);
-    const QRect r = captionRect();
-    detail::layCaption(layout, device, caption_, r.width(), captionStyle());
+    QTextLayout layout(QString(), storedFont(), device);
+    const QRect box(QPoint(0, 0), twips::Scale().toPx(tw_).size());
+    const QRect r = border_ == 1 ? box.adjusted(1, 1, -1, -1) : box;
+    detail::layCaption(layout, device, caption_, r.width(), captionStyle(1.0));
     const QTextLine line = layout.lineForTextPosition(position);
     return r.left() + (line.isValid() ? line.cursorToX(position) : 0.0);
 }
@@ -148,14 +151,14 @@ void Label::paintEvent(QPaintEvent*) {
     }
     p.setFont(font());
     p.setPen(isEnabled() ? fore_ : QColor(0x80, 0x80, 0x80));
-    detail::drawCaption(p, QRectF(captionRect()), caption_, captionStyle());
+    detail::drawCaption(p, QRectF(captionRect()), caption_, captionStyle(scale().factor()));
     if (hasFocus())
         detail::drawFocusFrame(p, r);
 }
 
 void Label::mousePressEvent(QMouseEvent* e) {
     clicks_.press(e);
-    emit mouseDown(e->button(), detail::twipsAt(e->position()));
+    emit mouseDown(e->button(), twipsAt(e->position()));
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {

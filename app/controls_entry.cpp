@@ -10,6 +10,9 @@
 #include <QStyle>
 #include <QValidator>
 
+#include <algorithm>
+#include <cmath>
+
 namespace sd {
 
 using detail::changeTo;
@@ -34,8 +37,13 @@ public:
 // the mouse through to whatever it covers.
 class CurrentBoxFrame : public QWidget {
 public:
-    static constexpr int kBand = 3; // pixels of yellow
-    static constexpr int kOutside = kBand + 2;
+    static constexpr int kBand = 3; // pixels of yellow at 100 %; it grows with the zoom
+
+    // The band for a screen's scale, and how far the frame stands out of the box.
+    static int bandFor(double scale) { return std::max(kBand, static_cast<int>(std::lround(kBand * scale))); }
+    static int outsideFor(int band) { return band + 2; }
+
+    int band = kBand;
 
     explicit CurrentBoxFrame(QWidget* parent) : QWidget(parent) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -46,7 +54,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        detail::drawBrightFrame(p, rect(), kBand);
+        detail::drawBrightFrame(p, rect(), band);
     }
 };
 
@@ -120,7 +128,9 @@ void TextBox::refreshCurrentFrame() {
     }
     if (!currentFrame_)
         currentFrame_ = new CurrentBoxFrame(parentWidget());
-    const int m = CurrentBoxFrame::kOutside;
+    auto* frame = static_cast<CurrentBoxFrame*>(currentFrame_.data());
+    frame->band = CurrentBoxFrame::bandFor(scale().factor());
+    const int m = CurrentBoxFrame::outsideFor(frame->band);
     currentFrame_->setGeometry(geometry().adjusted(-m, -m, m, m));
     currentFrame_->raise();
     currentFrame_->show();
@@ -210,7 +220,7 @@ void TextBox::focusInEvent(QFocusEvent* e) {
 void TextBox::mousePressEvent(QMouseEvent* e) {
     clicks_.press(e);
     QLineEdit::mousePressEvent(e);
-    emit mouseDown(e->button(), detail::twipsAt(e->position()));
+    emit mouseDown(e->button(), twipsAt(e->position()));
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* e) {

@@ -17,7 +17,6 @@ namespace sd {
 
 using detail::changeTo;
 using detail::colorOf;
-using detail::twipsAt;
 
 // ---------------------------------------------------------------- Image
 
@@ -66,8 +65,7 @@ void Image::paintEvent(QPaintEvent*) {
         QRectF target(rect().adjusted(inset, inset, -inset, -inset));
         if (!stretch_) {
             const QSize natural = assets::naturalSize(picture_);
-            target = QRectF(inset, inset, twips::toPxF(natural.width() * twips::kPerPixel),
-                            twips::toPxF(natural.height() * twips::kPerPixel));
+            target = QRectF(QPointF(inset, inset), scale().picture(natural));
             p.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
         }
         if (stretch_) {
@@ -164,9 +162,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         const QSize natural = assets::naturalSize(picture_);
         p.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
-        assets::draw(p, picture_,
-                     QRectF(inset, inset, twips::toPxF(natural.width() * twips::kPerPixel),
-                            twips::toPxF(natural.height() * twips::kPerPixel)));
+        assets::draw(p, picture_, QRectF(QPointF(inset, inset), scale().picture(natural)));
     }
 }
 
@@ -225,7 +221,8 @@ void Shape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     // The border lies inside the control's bounds, as the stored sizes assume.
-    const double pen = borderWidth_ > 0 ? std::max(1.0, twips::toPxF(borderWidth_ * twips::kPerPixel)) : 0.0;
+    const double zoom = scale().factor();
+    const double pen = borderWidth_ > 0 ? std::max(1.0, borderWidth_ * zoom) : 0.0;
     QRectF r = QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
     if (kind_ == ShapeKind::Square || kind_ == ShapeKind::Circle || kind_ == ShapeKind::RoundedSquare) {
         const double side = std::min(r.width(), r.height());
@@ -257,9 +254,9 @@ void Shape::paintEvent(QPaintEvent*) {
     if (pattern != Qt::NoBrush) {
         QBrush brush(fillColor_, pattern);
         if (pattern != Qt::SolidPattern) {
-            // Hatching is drawn in device pixels; scale it with the zoom so the
+            // Hatching is drawn in device pixels; scale it with the screen so the
             // stripes keep their spacing.
-            brush.setTransform(QTransform::fromScale(twips::zoom(), twips::zoom()));
+            brush.setTransform(QTransform::fromScale(zoom, zoom));
         }
         p.fillPath(path, brush);
     }
@@ -285,8 +282,9 @@ void Line::configureKind(const ControlSpec& stored) {
 }
 
 QRect Line::pixelGeometry() const {
-    const QRect ends = twips::toPx(tw_).normalized();
-    const int pad = std::max(1, twips::toPx(width_ * twips::kPerPixel));
+    const twips::Scale s = scale();
+    const QRect ends = s.toPx(tw_).normalized();
+    const int pad = std::max(1, s.toPx(width_ * twips::kPerPixel));
     return ends.adjusted(0, 0, pad, pad);
 }
 
@@ -297,11 +295,11 @@ void Line::setBorderColor(const QColor& c) {
 
 void Line::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const double w = std::max(1.0, twips::toPxF(width_ * twips::kPerPixel));
+    const twips::Scale s = scale();
+    const double w = std::max(1.0, s.toPxF(width_ * twips::kPerPixel));
     const QRect g = pixelGeometry();
-    const QPointF a = QPointF(twips::toPx(tw_.x()), twips::toPx(tw_.y())) - g.topLeft();
-    const QPointF b =
-        QPointF(twips::toPx(tw_.x() + tw_.width()), twips::toPx(tw_.y() + tw_.height())) - g.topLeft();
+    const QPointF a = QPointF(s.toPx(tw_.x()), s.toPx(tw_.y())) - g.topLeft();
+    const QPointF b = QPointF(s.toPx(tw_.x() + tw_.width()), s.toPx(tw_.y() + tw_.height())) - g.topLeft();
     QPen pen(color_, w);
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);

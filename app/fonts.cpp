@@ -48,7 +48,7 @@ void install() {
 QFont make(const QString& windowsName, double points, bool bold, bool italic, bool underline) {
     QFont f;
     f.setFamilies(familiesFor(windowsName));
-    f.setPixelSize(twips::pointsToPx(points));
+    f.setPixelSize(twips::Scale().pointsToPx(points));
     f.setBold(bold);
     f.setItalic(italic);
     f.setUnderline(underline);

@@ -15,7 +15,7 @@ QStringList familiesFor(const QString& windowsName);
 void install();
 
 // A font for a stored font name, size in points and weight, sized in pixels by
-// the twips rule so that it follows the screen's zoom.
+// the twips rule at the stored size; a control sizes it anew for its screen's scale.
 QFont make(const QString& windowsName, double points, bool bold, bool italic = false, bool underline = false);
 
 } // namespace sd::fonts

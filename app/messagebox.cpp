@@ -1,6 +1,7 @@
 #include "app/messagebox.h"
 
 #include <QAbstractButton>
+#include "app/twips.h"
 
 namespace sd {
 
@@ -37,6 +38,11 @@ void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon 
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
         ok->setIcon(QIcon());
     box.setWindowModality(Qt::ApplicationModal);
+    if (twips::zoom() != 1.0) { // readable on the projector too
+        QFont f = box.font();
+        f.setPointSizeF(f.pointSizeF() * twips::zoom());
+        box.setFont(f);
+    }
     box.exec();
 }
 

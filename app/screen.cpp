@@ -9,13 +9,16 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 namespace sd {
@@ -29,16 +32,34 @@ bool isWindowed(const Control* c) {
            qobject_cast<const OptionButton*>(w);
 }
 
-// The client area: its natural size is the stored one, so the window opens at
-// that size and a sizable window can still be made smaller.
-class Canvas : public QWidget {
+// The client area below the menu bar: its natural size is the stored one at
+// the program's zoom, so the window opens at that size and a sizable window can
+// still be made smaller.
+class Backdrop : public QWidget {
 public:
-    Canvas(QWidget* parent, QSize natural) : QWidget(parent), natural_(natural) {}
+    explicit Backdrop(QWidget* parent) : QWidget(parent) {}
     QSize sizeHint() const override { return natural_; }
+    void setNatural(QSize natural) {
+        natural_ = natural;
+        updateGeometry();
+    }
 
 private:
     QSize natural_;
 };
+
+// Ctrl and + (or =), Ctrl and -, Ctrl and 0, on the main keys and on the keypad.
+QList<QKeySequence> keys(Qt::Key main, Qt::Key other = Qt::Key_unknown) {
+    QList<QKeySequence> list{QKeySequence(Qt::ControlModifier | main)};
+    if (other != Qt::Key_unknown)
+        list.append(QKeySequence(Qt::ControlModifier | other));
+    list.append(QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | main));
+    return list;
+}
+
+// Room a window's frame takes on a desktop, until the window is shown and its
+// frame is known.
+constexpr QSize kGuessedFrame(16, 48);
 
 } // namespace
 
@@ -58,20 +79,29 @@ Screen::Screen(const ScreenLayout& layout, Navigator* navigator)
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
     buildMenu();
-    if (menuBar_)
-        box->setMenuBar(menuBar_);
+    box->setMenuBar(menuBar_);
 
-    const QSize client = twips::toPx(QSize(spec_.width, spec_.height));
-    canvas_ = new Canvas(this, client);
+    auto* backdrop = new Backdrop(this);
+    backdrop_ = backdrop;
+    backdrop_->setObjectName(QStringLiteral("%1.backdrop").arg(objectName()));
+    backdrop_->setMouseTracking(true);
+    backdrop_->installEventFilter(this);
+    box->addWidget(backdrop_);
+    canvas_ = new QWidget(backdrop_);
     canvas_->setObjectName(QStringLiteral("%1.canvas").arg(objectName()));
     canvas_->setMouseTracking(true);
-    canvas_->installEventFilter(this);
-    box->addWidget(canvas_);
 
+    const QSize stored(spec_.width, spec_.height);
+    wanted_ = std::min(twips::zoom(), displayLimit());
+    scale_ = twips::Scale(wanted_);
+    const QSize client = scale_.toPx(stored);
+    canvas_->setGeometry(QRect(QPoint(0, 0), client));
+    backdrop->setNatural(client);
     if (spec_.border == WindowBorder::Sizable) {
+        backdrop_->setMinimumSize(twips::Scale(0.25).toPx(stored));
         resize(sizeHint());
     } else {
-        canvas_->setFixedSize(client);
+        backdrop_->setFixedSize(client);
         box->setSizeConstraint(QLayout::SetFixedSize);
     }
 
@@ -103,8 +133,6 @@ void Screen::applyWindowFlags() {
 }
 
 void Screen::buildMenu() {
-    if (spec_.menu.empty())
-        return;
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
     for (const MenuSpec& m : spec_.menu) {
@@ -119,6 +147,137 @@ void Screen::buildMenu() {
         menuBar_->addAction(item);
         menuItems_.insert(item->objectName(), item);
     }
+    addZoomMenu();
+    applyMenuFont();
+}
+
+// The same three entries on every screen, for a projector in a classroom.
+void Screen::addZoomMenu() {
+    viewMenu_ = menuBar_->addMenu(QStringLiteral("عرض"));
+    viewMenu_->setObjectName(QStringLiteral("viewMenu"));
+    struct Entry {
+        const char* name;
+        const char* caption;
+        QList<QKeySequence> shortcuts;
+        double (*next)(double);
+    };
+    const Entry entries[] = {
+        {"zoomIn", "تكبير", keys(Qt::Key_Plus, Qt::Key_Equal), twips::zoomedIn},
+        {"zoomOut", "تصغير", keys(Qt::Key_Minus), twips::zoomedOut},
+        {"zoomReset", "الحجم الأصلي", keys(Qt::Key_0), [](double) { return 1.0; }},
+    };
+    for (const Entry& e : entries) {
+        auto* item = new MenuItem(this);
+        item->setObjectName(QString::fromLatin1(e.name));
+        // The keys are written after a tab, marked left to right: left to the
+        // right-to-left menu, "Ctrl++" would read "++Ctrl".
+        const QChar ltr(0x200E);
+        item->setText(QString::fromUtf8(e.caption) + u'\t' + ltr +
+                      e.shortcuts.first().toString(QKeySequence::NativeText) + ltr);
+        item->setShortcuts(e.shortcuts);
+        item->setShortcutContext(Qt::WindowShortcut);
+        addAction(item);
+        viewMenu_->addAction(item);
+        menuItems_.insert(item->objectName(), item);
+        connect(item, &QAction::triggered, this, [next = e.next] { setProgramZoom(next(twips::zoom())); });
+    }
+}
+
+// The menus' text grows with the program's zoom, from the system's own size.
+void Screen::applyMenuFont() {
+    QFont f = QApplication::font(menuBar_);
+    if (twips::zoom() != 1.0)
+        f.setPointSizeF(f.pointSizeF() * twips::zoom());
+    for (QWidget* w : {static_cast<QWidget*>(menuBar_), static_cast<QWidget*>(viewMenu_)})
+        if (twips::zoom() == 1.0)
+            w->setFont(QFont());
+        else
+            w->setFont(f);
+}
+
+void Screen::setProgramZoom(double factor) {
+    const double from = twips::zoom();
+    twips::setZoom(factor);
+    const double to = twips::zoom();
+    if (to == from)
+        return;
+    static const QFont systemTip = QToolTip::font();
+    QFont tip = systemTip;
+    tip.setPointSizeF(systemTip.pointSizeF() * to);
+    QToolTip::setFont(tip);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* screen = qobject_cast<Screen*>(w))
+            screen->followZoom(from, to);
+}
+
+double Screen::displayLimit() const {
+    const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!display)
+        return twips::kZoomSteps[std::size(twips::kZoomSteps) - 1];
+    const QWindow* window = windowHandle();
+    const QSize frame = window && window->isVisible()
+                            ? QSize(window->frameMargins().left() + window->frameMargins().right(),
+                                    window->frameMargins().top() + window->frameMargins().bottom())
+                            : kGuessedFrame;
+    const QSize room = display->availableGeometry().size() - frame - QSize(0, menuBar_->sizeHint().height());
+    // Never below the stored size: a zoom only stops growing where the display ends.
+    return std::max(1.0, twips::fitScale(QSize(spec_.width, spec_.height), room));
+}
+
+// A fixed-size screen takes the zoom. A window the user made larger keeps its
+// enlargement on top of the new zoom, never smaller than the zoom itself; a
+// maximised window stays as it is, its content already fills it. No window grows
+// beyond the display: its content fits what there is.
+void Screen::followZoom(double from, double to) {
+    applyMenuFont();
+    if (isMaximized() || isFullScreen())
+        return;
+    const double enlarged = std::max(to, scale_.factor() * to / from);
+    wanted_ = std::min(spec_.border == WindowBorder::Sizable ? enlarged : to, displayLimit());
+    const QSize client = twips::Scale(wanted_).toPx(QSize(spec_.width, spec_.height));
+    static_cast<Backdrop*>(backdrop_)->setNatural(client);
+    if (spec_.border != WindowBorder::Sizable)
+        backdrop_->setFixedSize(client);
+    setScale(wanted_);
+    canvas_->setGeometry(QRect(QPoint(0, 0), client));
+    const QRect before = frameGeometry();
+    const QSize frame = before.size() - size();
+    layout()->activate();
+    resize(sizeHint()); // not adjustSize(): it caps a window at 2/3 of the display
+    // Grown or shrunk about its centre, frame and all, and kept on the display.
+    const QScreen* display = screen();
+    if (!isVisible() || !display)
+        return;
+    const QRect area = display->availableGeometry();
+    const QSize outer = size() + frame;
+    const QPoint topLeft = before.center() - QPoint(outer.width() / 2, outer.height() / 2);
+    move(std::clamp(topLeft.x(), area.left(),
+                    std::max(area.left(), area.left() + area.width() - outer.width())),
+         std::clamp(topLeft.y(), area.top(),
+                    std::max(area.top(), area.top() + area.height() - outer.height())));
+}
+
+// The content takes the largest scale at which it fits the window, in
+// proportion, centred; the scale the program asked for when the window has just
+// the size that scale gives.
+void Screen::fitToWindow() {
+    const QSize stored(spec_.width, spec_.height);
+    const QSize room = backdrop_->size();
+    const double factor =
+        twips::Scale(wanted_).toPx(stored) == room ? wanted_ : twips::fitScale(stored, room);
+    setScale(factor);
+    const QSize client = scale_.toPx(stored);
+    canvas_->setGeometry(
+        QRect(QPoint((room.width() - client.width()) / 2, (room.height() - client.height()) / 2), client));
+}
+
+void Screen::setScale(double factor) {
+    if (scale_ == twips::Scale(factor))
+        return;
+    scale_ = twips::Scale(factor);
+    for (Control* c : std::as_const(ordered_))
+        c->applyScale();
+    backdrop_->update();
 }
 
 void Screen::build(const ScreenLayout& layout) {
@@ -312,8 +471,7 @@ void Screen::moveFocusTo(QWidget* box) {
 void Screen::Form_MouseMove(Qt::MouseButtons, QPoint) {}
 
 void Screen::mouseMoveEvent(QMouseEvent* e) {
-    const QPoint onCanvas = canvas_->mapFrom(this, e->position().toPoint());
-    Form_MouseMove(e->buttons(), QPoint(twips::fromPx(onCanvas.x()), twips::fromPx(onCanvas.y())));
+    Form_MouseMove(e->buttons(), scale_.fromPx(canvas_->mapFrom(this, e->position())));
 }
 
 void Screen::pressButton(const char* name) {
@@ -343,11 +501,13 @@ void Screen::closeEvent(QCloseEvent* e) {
 }
 
 bool Screen::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == canvas_ && e->type() == QEvent::Paint) {
-        QPainter p(canvas_);
-        paintCanvas(p);
+    if (watched == backdrop_ && e->type() == QEvent::Paint) {
+        QPainter p(backdrop_);
+        paintBackdrop(p);
         return true;
     }
+    if (watched == backdrop_ && e->type() == QEvent::Resize)
+        fitToWindow();
     if (auto* w = qobject_cast<QWidget*>(watched); w && groupOf_.contains(w)) {
         if (e->type() == QEvent::FocusIn)
             groupEntry_.insert(groupOf_.value(w), w);
@@ -357,17 +517,17 @@ bool Screen::eventFilter(QObject* watched, QEvent* e) {
     return QWidget::eventFilter(watched, e);
 }
 
-void Screen::paintCanvas(QPainter& p) {
-    p.fillRect(canvas_->rect(), QColor::fromRgb(spec_.backColor));
+// The background covers the whole area below the menu bar: from the top-left
+// corner at the content's scale, larger where the window is wider or taller in
+// proportion, rendered afresh at the size it is shown (never a stretched copy).
+void Screen::paintBackdrop(QPainter& p) {
+    p.fillRect(backdrop_->rect(), QColor::fromRgb(spec_.backColor));
     if (!spec_.picture)
         return;
-    // The picture keeps its natural size from the top-left corner; a smaller
-    // window shows only part of it.
     const QString name = QString::fromUtf8(spec_.picture);
-    const QSize natural = assets::naturalSize(name);
-    const QSize size(twips::toPx(natural.width() * twips::kPerPixel),
-                     twips::toPx(natural.height() * twips::kPerPixel));
-    const qreal dpr = canvas_->devicePixelRatioF();
+    const QRectF cover = twips::coverRect(assets::naturalSize(name), backdrop_->size(), scale_.factor());
+    const QSize size(int(std::ceil(cover.width() - 1e-6)), int(std::ceil(cover.height() - 1e-6)));
+    const qreal dpr = backdrop_->devicePixelRatioF();
     if (background_.isNull() || background_.devicePixelRatio() != dpr ||
         background_.deviceIndependentSize() != size)
         background_ = assets::render(name, size, dpr);

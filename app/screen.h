@@ -6,6 +6,7 @@
 
 #include "app/controls.h"
 #include "app/layout.h"
+#include "app/twips.h"
 
 #include <QHash>
 #include <QMap>
@@ -16,6 +17,7 @@
 #include <any>
 #include <type_traits>
 
+class QMenu;
 class QMenuBar;
 
 namespace sd {
@@ -32,8 +34,20 @@ public:
     Navigator* navigator() const;
     const ScreenSpec& screenSpec() const { return spec_; }
 
-    // The area the controls stand on, below the menu bar.
+    // The area the controls stand on: the stored client area at the screen's
+    // scale, centred in the window below the menu bar.
     QWidget* canvas() const { return canvas_; }
+    // Everything below the menu bar: the background covers it, whatever the
+    // window's size.
+    QWidget* backdrop() const { return backdrop_; }
+
+    // How the screen's twips become pixels: the program's zoom, and how much
+    // larger the window was made, in proportion. Every control converts through it.
+    twips::Scale scale() const { return scale_; }
+
+    // Zooms the whole program: every screen follows, fixed-size screens resize to
+    // the zoom, and no window grows beyond the display.
+    static void setProgramZoom(double factor);
 
     // A control by its stored name, and index for an element of a control array.
     // A name the screen does not hold, or a control of another kind, is a fault in
@@ -141,19 +155,32 @@ private:
     }
     void build(const ScreenLayout& layout);
     void buildMenu();
+    void addZoomMenu();
+    void applyMenuFont();
+    // The largest zoom at which the window fits on its display (at least 1).
+    double displayLimit() const;
+    void followZoom(double from, double to);
+    void fitToWindow();
+    void setScale(double factor);
     void setTabOrder(const ScreenLayout& layout);
     bool takesTab(const QWidget* w) const;
     // The arrow keys move along a pressable array in reading order.
     bool stepInGroup(QWidget* from, int key);
     void applyWindowFlags();
-    void paintCanvas(QPainter& p);
+    void paintBackdrop(QPainter& p);
     void pressButton(const char* name);
     std::any& fieldsSlot();
 
     ScreenSpec spec_;
     QPointer<Navigator> navigator_;
+    QWidget* backdrop_ = nullptr;
     QWidget* canvas_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    twips::Scale scale_;
+    // The scale the program last asked for (opening, zoom); a window the user
+    // resized shows the scale that fits it.
+    double wanted_ = 1.0;
     QHash<QString, Control*> byName_;
     QHash<QString, QMap<int, Control*>> arrays_;
     QList<Control*> ordered_;

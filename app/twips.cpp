@@ -9,40 +9,67 @@ namespace {
 double g_zoom = 1.0;
 }
 
-double zoom() {
-    return g_zoom;
-}
-
-void setZoom(double factor) {
-    g_zoom = std::clamp(factor, 0.25, 4.0);
-}
-
-double toPxF(double tw) {
-    return tw * g_zoom / kPerPixel;
-}
-
-int toPx(int tw) {
+int Scale::toPx(int tw) const {
     return static_cast<int>(std::lround(toPxF(tw)));
 }
 
-QRect toPx(const QRect& tw) {
-    // Convert the edges rather than the size, so neighbouring controls that
-    // touch in twips still touch in pixels.
+QRect Scale::toPx(const QRect& tw) const {
     const int left = toPx(tw.x());
     const int top = toPx(tw.y());
     return QRect(left, top, toPx(tw.x() + tw.width()) - left, toPx(tw.y() + tw.height()) - top);
 }
 
-QSize toPx(const QSize& tw) {
+QSize Scale::toPx(const QSize& tw) const {
     return QSize(toPx(tw.width()), toPx(tw.height()));
 }
 
-int fromPx(int px) {
-    return static_cast<int>(std::lround(px * kPerPixel / g_zoom));
+int Scale::fromPx(double px) const {
+    return static_cast<int>(std::lround(px * kPerPixel / factor_));
 }
 
-int pointsToPx(double points) {
+QPoint Scale::fromPx(const QPointF& px) const {
+    return QPoint(fromPx(px.x()), fromPx(px.y()));
+}
+
+int Scale::pointsToPx(double points) const {
     return std::max(1, static_cast<int>(std::lround(toPxF(points * 20.0))));
+}
+
+double zoom() {
+    return g_zoom;
+}
+
+void setZoom(double factor) {
+    g_zoom = std::clamp(factor, kZoomSteps[0], std::end(kZoomSteps)[-1]);
+}
+
+double zoomedIn(double factor) {
+    for (double step : kZoomSteps)
+        if (step > factor + 1e-9)
+            return step;
+    return std::max(factor, std::end(kZoomSteps)[-1]);
+}
+
+double zoomedOut(double factor) {
+    for (auto it = std::rbegin(kZoomSteps); it != std::rend(kZoomSteps); ++it)
+        if (*it < factor - 1e-9)
+            return *it;
+    return std::min(factor, kZoomSteps[0]);
+}
+
+double fitScale(const QSize& storedTw, const QSize& room) {
+    if (storedTw.isEmpty() || room.isEmpty())
+        return 1.0;
+    return std::min(double(room.width()) * kPerPixel / storedTw.width(),
+                    double(room.height()) * kPerPixel / storedTw.height());
+}
+
+QRectF coverRect(const QSize& natural, const QSize& room, double scale) {
+    if (natural.isEmpty())
+        return {};
+    const double k =
+        std::max({scale, double(room.width()) / natural.width(), double(room.height()) / natural.height()});
+    return QRectF(QPointF(0, 0), QSizeF(natural) * k);
 }
 
 } // namespace sd::twips

@@ -95,7 +95,7 @@ void frmmagmoaat1::RecordHomes() {
 void frmmagmoaat1::PickUp(PieceId id, Qt::MouseButton button, QPoint at) {
     if (button != Qt::LeftButton)
         return;
-    pressed_ = {true, true, id, at, QPoint(twips::toPx(at.x()), twips::toPx(at.y()))};
+    pressed_ = {true, true, id, at, QPoint(scale().toPx(at.x()), scale().toPx(at.y()))};
 }
 
 void frmmagmoaat1::Label1_MouseDown(int index, Qt::MouseButton button, QPoint at) {
@@ -284,8 +284,7 @@ bool frmmagmoaat1::TakeDragEvent(QWidget* target, QDropEvent* e) {
     e->accept();
     if (e->type() == QEvent::Drop) {
         const Target t = targets_.value(target);
-        const QPoint at = e->position().toPoint();
-        DragDrop(t.as, t.control, *id, QPoint(twips::fromPx(at.x()), twips::fromPx(at.y())));
+        DragDrop(t.as, t.control, *id, scale().fromPx(e->position()));
     }
     return true;
 }

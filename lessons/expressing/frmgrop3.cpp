@@ -233,17 +233,20 @@ void frmgrop3::FitNumbersOverBlanks(int k) {
     const QList<Label*>& numbers = row(k).numbers;
     const int end = int(description->caption().size());
     const QList<std::pair<int, int>> runs = description->blankRuns();
-    const int gap = twips::toPx(kNumberGap);
+    // In pixels of the stored size, as the description measures: the places keep
+    // their twips at any zoom.
+    const twips::Scale stored;
+    const int gap = stored.toPx(kNumberGap);
     const auto inner = [&](int n) { return n < runs.size() && runs[n].second < end; };
 
     QList<double> needed;
     for (int n = 0; n < numbers.size(); ++n)
-        needed.append(inner(n) ? numbers[n]->width() + 2 * gap : 0);
+        needed.append(inner(n) ? stored.toPx(numbers[n]->twips()).width() + 2 * gap : 0);
     description->widenBlankRuns(needed, kMostBlankSpacing);
 
     for (int n = 0; n < numbers.size(); ++n) {
         Label* label = numbers[n];
-        const int width = label->width();
+        const int width = stored.toPx(label->twips()).width();
         int right; // pixels from the description's left edge
         if (inner(n)) {
             const double centre =
@@ -253,7 +256,7 @@ void frmgrop3::FitNumbersOverBlanks(int k) {
             const int start = n < runs.size() ? runs[n].first : end;
             right = int(std::floor(description->captionX(start))) - gap;
         }
-        label->setLeft(description->left() + twips::fromPx(right - width));
+        label->setLeft(description->left() + stored.fromPx(right - width));
     }
 }
 

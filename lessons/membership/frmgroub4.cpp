@@ -228,8 +228,8 @@ void frmgroub4::FitScore(const char* label) {
     constexpr int kMargin = 60;
     Label* l = get<Label>(label);
     const QRect stored = l->storedTwips();
-    const double advance = QFontMetricsF(l->font()).horizontalAdvance(l->caption());
-    const int needed = twips::fromPx(int(std::ceil(advance)));
+    const double advance = QFontMetricsF(l->storedFont()).horizontalAdvance(l->caption());
+    const int needed = twips::Scale().fromPx(std::ceil(advance));
     const int width = needed <= stored.width() ? stored.width() : needed + kMargin;
     l->setTwips(QRect(stored.left() + stored.width() / 2 - width / 2, l->top(), width, l->twipsHeight()));
 }

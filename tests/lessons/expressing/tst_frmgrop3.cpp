@@ -248,8 +248,8 @@ void TestFrmgrop3::numbersStandClearOfTheWords() {
     const auto white = [](QRgb c) { return qRed(c) > 90 && qGreen(c) > 90 && qBlue(c) > 90; };
     const auto yellow = [](QRgb c) { return qRed(c) > 90 && qGreen(c) > 90 && qBlue(c) < 60; };
     QWidget* canvas = s->canvas();
-    const QRect panel(canvas->mapFrom(label("Label1", 0)->parentWidget(), QPoint(twips::toPx(8400), 0)),
-                      QSize(twips::toPx(11400 - 8400), canvas->height()));
+    const QRect panel(canvas->mapFrom(label("Label1", 0)->parentWidget(), QPoint(s->scale().toPx(8400), 0)),
+                      QSize(s->scale().toPx(11400 - 8400), canvas->height()));
     for (int k = 1; k <= 8; ++k) {
         for (int step = 0; step < 5; ++step) {
             const QImage shot = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
