@@ -1,7 +1,7 @@
 #include "app/messagebox.h"
 
-#include <QAbstractButton>
 #include "app/twips.h"
+#include <QAbstractButton>
 
 namespace sd {
 
