@@ -160,10 +160,11 @@ void addDiagramShapes(std::vector<ControlSpec>& c) {
                      .borderWidth = 3,
                      .fill = s.fill,
                      .fillColor = s.hatch});
-    // Taller than the classic labels: the free face's letters have longer tails.
+    // Taller and wider than the classic labels: the free face's letters have
+    // longer tails and ص a wider loop.
     // Each letter keeps to the left of its label, over the left end of its set.
     c.push_back(label("Label6", -1, {3240, 2400, 1275, 960}, "س", kCaptionFont, kWhite, Align::Left, false));
-    c.push_back(label("Label7", -1, {6300, 2460, 915, 960}, "ص", kCaptionFont, kWhite, Align::Left, false));
+    c.push_back(label("Label7", -1, {6300, 2460, 1275, 960}, "ص", kCaptionFont, kWhite, Align::Left, false));
 }
 
 ControlSpec entryBox(int index, int left, int top, QRgb back, int tabIndex, const char* spoken) {
