@@ -10,6 +10,7 @@
 # Safe to run again: it installs nothing that is there and rebuilds only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
+export CCACHE_BASEDIR=$PWD
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n
           fonts-hosny-amiri fonts-noto-core fonts-noto-ui-core fonts-liberation2 fonts-dejavu-core
@@ -35,7 +36,10 @@ install_missing() { # extra packages...
 build() { # folder, extra cmake options...
     local dir=$1; shift
     if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+        local launcher=()
+        # Several checkouts of the project on one machine share their compiled files.
+        command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
     fi
     cmake --build "$dir"
 }
