@@ -10,7 +10,7 @@
 # Safe to run again: it installs nothing that is there and rebuilds only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
-export CCACHE_BASEDIR=$PWD
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n
           fonts-hosny-amiri fonts-noto-core fonts-noto-ui-core fonts-liberation2 fonts-dejavu-core
