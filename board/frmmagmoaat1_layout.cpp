@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "app/credits.h"
 #include "board/frmmagmoaat1.h"
 
 namespace sd {
@@ -171,7 +171,7 @@ const ScreenLayout& frmmagmoaat1Layout() {
         .screen = {.name = "frmmagmoaat1",
                    .width = 11880,
                    .height = 8490,
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .maxButton = false,
                    .backColor = 0x2F4F4F,
                    .picture = "board_background",

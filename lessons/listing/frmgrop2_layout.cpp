@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "app/credits.h"
 #include "lessons/common/lesson_layout.h"
 #include "lessons/listing/frmgrop2.h"
 #include "lessons/listing/listing_layout.h"
@@ -259,7 +259,7 @@ const ScreenLayout& frmgrop2Layout() {
         .screen = {.name = "frmgrop2",
                    .width = 11880,
                    .height = 8490,
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .backColor = 0x181848,
                    .picture = "listing_three_sets_background",
                    .icon = "listing_three_sets_icon"},

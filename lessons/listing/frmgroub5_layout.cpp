@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "app/credits.h"
 #include "lessons/common/lesson_layout.h"
 #include "lessons/listing/frmgroub5.h"
 #include "lessons/listing/listing_layout.h"
@@ -323,7 +323,7 @@ const ScreenLayout& frmgroub5Layout() {
         .screen = {.name = "frmgroub5",
                    .width = 11880,
                    .height = 8490,
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .backColor = 0x300810,
                    .picture = "listing_difference_background",
                    .icon = "listing_groups_icon"},

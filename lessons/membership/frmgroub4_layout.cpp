@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "app/credits.h"
 #include "lessons/common/lesson_layout.h"
 #include "lessons/membership/frmgroub4.h"
 
@@ -312,7 +312,7 @@ const ScreenLayout& frmgroub4Layout() {
         .screen = {.name = "frmgroub4",
                    .width = 11880,
                    .height = 8490,
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .backColor = 0xA0A0A0,
                    .picture = "membership_background",
                    .icon = nullptr},

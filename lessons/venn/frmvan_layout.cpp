@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "app/credits.h"
 #include "lessons/common/lesson_layout.h"
 #include "lessons/venn/frmvan.h"
 
@@ -418,7 +418,7 @@ const ScreenLayout& frmvanLayout() {
         .screen = {.name = "frmvan",
                    .width = 11880,
                    .height = 8490,
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .start = StartPosition::WindowsDefault,
                    .backColor = kWindowBack,
                    .picture = "venn_background",

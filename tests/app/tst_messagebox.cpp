@@ -112,7 +112,7 @@ private slots:
             box->done(0);
         });
         look.start();
-        sd::MsgBox(nullptr, text, QStringLiteral("تمارين المجموعات"), sd::MsgIcon::Information, rightToLeft);
+        sd::MsgBox(nullptr, text, QStringLiteral("تمارين المجموعات"), QMessageBox::Information, rightToLeft);
         QCoreApplication::removeTranslator(&translator);
 
         QVERIFY(seen.opened);

@@ -433,6 +433,14 @@ private slots:
         QTest::mousePress(w(symbolOf(0)), Qt::LeftButton); // brings it to the front
         QCOMPARE(under(inPanel), w("Image2"));
         QCOMPARE(under(tw("Command1").center()), w("Command1"));
+        // Of two symbols on one spot, the one pressed last is in front.
+        toBoard(symbolOf(1));
+        const QPoint spot = tw(symbolOf(0)).center();
+        for (const PieceId id : {symbolOf(0), symbolOf(1), symbolOf(0)}) {
+            QTest::mousePress(w(id), Qt::LeftButton);
+            QTest::mouseRelease(w(id), Qt::LeftButton);
+            QCOMPARE(under(spot), w(id));
+        }
     }
 
     // A drag starts only once the pointer has moved past the drag distance with
