@@ -374,6 +374,7 @@ const ScreenLayout& frmgrop3Layout() {
         .screen = {.name = "frmgrop3",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "التعبير عن المجموعة",
                    .title = kWindowTitle,
                    .backColor = 0x004060,
                    .picture = "expressing_background",

@@ -321,6 +321,7 @@ const ScreenLayout& frmGroupsLayout() {
         .screen = {.name = "frmGroups",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "التقاطع والاتحاد، تمارين 1",
                    .title = kWindowTitle,
                    .backColor = 0x102040,
                    .picture = "listing_groups_background",

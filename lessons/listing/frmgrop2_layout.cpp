@@ -259,6 +259,7 @@ const ScreenLayout& frmgrop2Layout() {
         .screen = {.name = "frmgrop2",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "التقاطع والاتحاد، تمارين 2",
                    .title = kWindowTitle,
                    .backColor = 0x181848,
                    .picture = "listing_three_sets_background",

@@ -323,6 +323,7 @@ const ScreenLayout& frmgroub5Layout() {
         .screen = {.name = "frmgroub5",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "الفرق بين مجموعتين",
                    .title = kWindowTitle,
                    .backColor = 0x300810,
                    .picture = "listing_difference_background",

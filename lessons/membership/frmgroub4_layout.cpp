@@ -327,6 +327,7 @@ const ScreenLayout& frmgroub4Layout() {
         .screen = {.name = "frmgroub4",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "الانتماء والاحتواء",
                    .title = kWindowTitle,
                    .backColor = 0xA0A0A0,
                    .picture = "membership_background",

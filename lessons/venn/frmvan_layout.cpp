@@ -193,7 +193,9 @@ void addEntryBoxes(std::vector<ControlSpec>& c) {
                              "خانة عنصر في الشكل"));
     // The two colours a box can stand in before it is judged.
     c.push_back(entryBox(17, 0, 0, frmvan::kHighlight, -1, "لون الخانة المختارة"));
+    c.back().storage = true;
     c.push_back(entryBox(18, 0, 0, frmvan::kNormal, -1, "لون الخانة"));
+    c.back().storage = true;
 }
 
 // The score box: the score over its denominator, with the hidden fields beside.
@@ -422,6 +424,7 @@ const ScreenLayout& frmvanLayout() {
         .screen = {.name = "frmvan",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "شكل فن",
                    .title = kWindowTitle,
                    .start = StartPosition::WindowsDefault,
                    .backColor = kWindowBack,
