@@ -230,7 +230,7 @@ public:
     void setCurrentMark(const CurrentBoxMark& mark);
     bool isCurrentBox() const;
     // A judged box: its verdict's colour, and the verdict a screen reader says of
-    // it (its description), which lasts as long as the box keeps that colour.
+    // it (its description), until the lesson colours the box again.
     void judge(const QColor& colour, const QString& spoken);
 
 signals:

@@ -184,8 +184,10 @@ void TextBox::judge(const QColor& colour, const QString& spoken) {
     setAccessibleDescription(spoken);
 }
 
+// The lesson colouring the box again ends its verdict, even in the same colour:
+// black is both a correct box and a box not judged.
 void TextBox::setBackColor(const QColor& c) {
-    if (verdictColour_.isValid() && c != verdictColour_) {
+    if (verdictColour_.isValid()) {
         verdictColour_ = QColor();
         setAccessibleDescription(QString());
     }

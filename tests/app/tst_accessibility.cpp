@@ -9,6 +9,7 @@
 #include "support/screentest.h"
 
 #include <QAccessible>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace sd;
@@ -105,12 +106,16 @@ private slots:
     void cleanup() { program.reset(); }
 
     void everyWindowIsAFrameNamedByItsLesson();
+    void noTwoControlsSoundTheSame_data();
+    void noTwoControlsSoundTheSame();
     void nothingHiddenOrDrawnByTheModelIsReached();
+    void aCheckIsHeard_data();
+    void aCheckIsHeard();
     void optionToggledByAScreenReaderIsChosenAsByAClick();
     void vennDiagramChosenByAScreenReader();
     void liveControlsAreSaidOnceWhenTheyChange();
     void namePatternsTakeTheCaption();
-    void verdictLastsAsLongAsItsColour();
+    void verdictLastsUntilTheBoxIsColouredAgain();
     void focusIsARingOutsideTheControl();
 };
 
@@ -128,6 +133,126 @@ void TestAccessibility::everyWindowIsAFrameNamedByItsLesson() {
         QVERIFY2(!lesson.isEmpty() && !lessons.contains(lesson), qPrintable(name + ": " + s->windowTitle()));
         lessons.append(lesson);
     }
+}
+
+void TestAccessibility::noTwoControlsSoundTheSame_data() {
+    QTest::addColumn<QString>("screen");
+    const sdtest::Program names;
+    for (const QString& name : names.nav->registeredScreens())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+// Whatever a pupil can press or write into, shown, is told apart from every
+// other by its name and description, as a screen reader says them.
+void TestAccessibility::noTwoControlsSoundTheSame() {
+    QFETCH(QString, screen);
+    Screen* s = program->nav->show(screen);
+    QHash<QString, QString> seen;
+    QStringList same;
+    for (QAccessibleInterface* i : reached(s)) {
+        const auto* w = qobject_cast<const QWidget*>(i->object());
+        const bool actionable = (i->actionInterface() && !i->actionInterface()->actionNames().isEmpty()) ||
+                                i->editableTextInterface();
+        if (!w || !w->isVisibleTo(s) || !actionable || i->role() == QAccessible::MenuItem)
+            continue;
+        const QString spoken = i->text(QAccessible::Name) + " | " + i->text(QAccessible::Description);
+        // A box says where it stands; a pressed number or sign says more than itself.
+        if (i->editableTextInterface() && !screen.startsWith("frmmagmoaat1"))
+            QVERIFY2(i->text(QAccessible::Name).contains(QRegularExpression("[0-9]")), qPrintable(spoken));
+        if (const auto* label = qobject_cast<const Label*>(w))
+            QVERIFY2(i->text(QAccessible::Name) != label->caption().trimmed(), qPrintable(spoken));
+        if (seen.contains(spoken))
+            same.append(seen.value(spoken) + " / " + w->objectName() + ": " + spoken);
+        seen.insert(spoken, w->objectName());
+    }
+    QVERIFY2(same.isEmpty(), qPrintable(same.join('\n')));
+}
+
+// One check a lesson: the pupil's moves, and what the announcement must hold.
+struct CheckStory {
+    const char* screen;
+    void (*play)(Screen*);
+    const char* heard;
+};
+
+void typeInto(Screen* s, const char* boxes, int index, const char* text) {
+    s->get<TextBox>(boxes, index)->setText(text);
+}
+
+const CheckStory kStories[] = {
+    {"frmgrop3",
+     [](Screen* s) {
+         typeInto(s, "Text1", 8, "1");
+         typeInto(s, "Text1", 9, "1");
+         s->get<CommandButton>("Command3")->click();
+     },
+     "مكرر 2"},
+    {"frmGroups",
+     [](Screen* s) {
+         typeInto(s, "Text1", 0, "9");
+         s->get<CommandButton>("Cmd1", 4)->click();
+     },
+     "المجموع"},
+    {"frmgrop2",
+     [](Screen* s) {
+         typeInto(s, "Text1", 0, "0");
+         s->get<CommandButton>("Cmd1", 4)->click();
+     },
+     "خطأ 1"},
+    {"frmgroub5",
+     [](Screen* s) {
+         typeInto(s, "Text1", 0, "0");
+         s->get<CommandButton>("Cmd1", 4)->click();
+     },
+     "درجة الصف 1"},
+    {"frmvan",
+     [](Screen* s) {
+         QAccessible::queryAccessibleInterface(s->get<OptionButton>("Option1"))
+             ->actionInterface()
+             ->doAction(QAccessibleActionInterface::toggleAction());
+         sdtest::MessageWatcher watcher(s);
+         s->get<CommandButton>("Command4")->click();
+         typeInto(s, "Text1", 0, "9");
+         s->get<CommandButton>("Command3")->click();
+     },
+     "الدرجة"},
+    {"frmgroub4",
+     [](Screen* s) {
+         s->get<CommandButton>("Command10")->click();
+         s->get<CommandButton>("Command7")->click();
+     },
+     "من 5"},
+};
+
+void TestAccessibility::aCheckIsHeard_data() {
+    QTest::addColumn<int>("story");
+    for (int k = 0; k < int(std::size(kStories)); ++k)
+        QTest::newRow(kStories[k].screen) << k;
+}
+
+// What a check changes is heard: its outcome and score said as it happens, and
+// every judged box's verdict read when the pupil reaches the box.
+void TestAccessibility::aCheckIsHeard() {
+    QFETCH(int, story);
+    const CheckStory& st = kStories[story];
+    Screen* s = program->nav->show(st.screen);
+    QVERIFY(QTest::qWaitForWindowExposed(s));
+    Heard heard(s);
+    st.play(s);
+    QTRY_COMPARE(heard.notifications.size(), 1);
+    QVERIFY2(heard.notifications.first().contains(st.heard), qPrintable(heard.notifications.first()));
+    int judged = 0;
+    for (const TextBox* box : s->findChildren<TextBox*>())
+        if (box->isVisibleTo(s) && !box->text().isEmpty()) {
+            const QString verdict = QAccessible::queryAccessibleInterface(const_cast<TextBox*>(box))
+                                        ->text(QAccessible::Description);
+            QVERIFY2(!verdict.isEmpty(), qPrintable(box->objectName()));
+            ++judged;
+        }
+    QCOMPARE(judged > 0, QString(st.screen) != "frmgroub4");
+    if (QString(st.screen) == "frmgroub4")
+        QVERIFY(s->get<CommandButton>("Command1")->accessibleName().contains("الصحيح") ||
+                s->get<CommandButton>("Command1")->accessibleName().contains("صحيح"));
 }
 
 // Controls that only hold a value, and the frames and ring the screen model draws
@@ -216,16 +341,16 @@ void TestAccessibility::namePatternsTakeTheCaption() {
     QCOMPARE(QAccessible::queryAccessibleInterface(digit)->text(QAccessible::Name), "رقم 4 من ص");
 }
 
-void TestAccessibility::verdictLastsAsLongAsItsColour() {
+void TestAccessibility::verdictLastsUntilTheBoxIsColouredAgain() {
     Screen s(liveLayout());
     auto* box = s.get<TextBox>("Text1");
     QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box);
     box->judge(Qt::red, "خطأ");
     QCOMPARE(box->backColor(), QColor(Qt::red));
     QCOMPARE(i->text(QAccessible::Description), "خطأ");
-    box->setBackColor(Qt::red);
+    box->setText("4");
     QCOMPARE(i->text(QAccessible::Description), "خطأ");
-    box->setBackColor(Qt::black);
+    box->setBackColor(Qt::red); // coloured again by the lesson: no longer a verdict
     QCOMPARE(i->text(QAccessible::Description), QString());
 }
 
