@@ -275,6 +275,9 @@ Verdict judge(Problem p, Numbers x, const QString& raw) {
     const std::optional<double> v = readNumber(t);
     if (!v)
         return Verdict::NotANumber;
+    // Far beyond every problem's numbers, and beyond any whole number to round to.
+    if (!(std::fabs(*v) < 1e15))
+        return Verdict::Wrong;
     const long long w = nearestWhole(*v);
     switch (p) {
     case Problem::OddBetween:

@@ -80,7 +80,8 @@ Verdict judge(Problem p, Numbers x, const QString& text);
 // ".5", "-2". Anything else (letters, other digit shapes, a lone point) is not.
 std::optional<double> readNumber(const QString& text);
 
-// The nearest whole number, halves to the even neighbour (.5 -> 0, 2.5 -> 2).
+// The nearest whole number, halves to the even neighbour (.5 -> 0, 2.5 -> 2),
+// for v within ±1e15 (judge() calls it for no other).
 long long nearestWhole(double v);
 
 // ---- Box colours ----
