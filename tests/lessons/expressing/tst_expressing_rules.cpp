@@ -587,7 +587,7 @@ void TestExpressingRules::spokenStatement() {
     QFETCH(QString, description);
     QFETCH(QStringList, numbers);
     QFETCH(QString, said);
-    QCOMPARE(spokenStatement(description, numbers), said);
+    QCOMPARE(sd::expressing::spokenStatement(description, numbers), said);
 }
 
 QTEST_APPLESS_MAIN(TestExpressingRules)

@@ -299,7 +299,7 @@ void TestListingRules::spokenOutcome() {
     QFETCH(QList<Mark>, marks);
     QFETCH(QStringList, texts);
     QFETCH(QString, said);
-    QCOMPARE(spokenOutcome(marks, texts), said);
+    QCOMPARE(sd::listing::spokenOutcome(marks, texts), said);
 }
 
 QTEST_GUILESS_MAIN(TestListingRules)

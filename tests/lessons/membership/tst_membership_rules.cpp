@@ -290,24 +290,22 @@ void TestMembershipRules::theSequenceNeverRepeatsAnElementInASet() {
 }
 
 // A statement is read right to left, the blank's symbol in its place.
+using Parts = QList<std::pair<int, QString>>;
+
 void TestMembershipRules::spokenStatement_data() {
-    QTest::addColumn<QList<std::pair<int, QString>>>("parts");
+    QTest::addColumn<Parts>("parts");
     QTest::addColumn<QString>("said");
-    QTest::newRow("element of a set") << QList<std::pair<int, QString>>{{6000, "ينتمي إلى"},
-                                                                        {7000, "5"},
-                                                                        {5000, "{"},
-                                                                        {4000, "5"},
-                                                                        {3000, "}"}}
-                                      << "5 ينتمي إلى { 5 }";
+    QTest::newRow("element of a set")
+        << Parts{{6000, "ينتمي إلى"}, {7000, "5"}, {5000, "{"}, {4000, "5"}, {3000, "}"}}
+        << "5 ينتمي إلى { 5 }";
     QTest::newRow("empty labels left out")
-        << QList<std::pair<int, QString>>{{6000, "فراغ"}, {7000, "2"}, {5500, " "}, {5000, "{ 2 }"}}
-        << "2 فراغ { 2 }";
+        << Parts{{6000, "فراغ"}, {7000, "2"}, {5500, " "}, {5000, "{ 2 }"}} << "2 فراغ { 2 }";
 }
 
 void TestMembershipRules::spokenStatement() {
-    QFETCH(QList<std::pair<int, QString>>, parts);
+    QFETCH(Parts, parts);
     QFETCH(QString, said);
-    QCOMPARE(spokenStatement(parts), said);
+    QCOMPARE(sd::membership::spokenStatement(parts), said);
 }
 
 QTEST_APPLESS_MAIN(TestMembershipRules)

@@ -369,7 +369,7 @@ void TestVennRules::spokenBox() {
     QFETCH(int, diagram);
     QFETCH(int, box);
     QFETCH(QString, said);
-    QCOMPARE(spokenBox(Diagram(diagram), box), said);
+    QCOMPARE(sd::venn::spokenBox(Diagram(diagram), box), said);
 }
 
 QTEST_APPLESS_MAIN(TestVennRules)
