@@ -101,8 +101,7 @@ Screen::Screen(const ScreenLayout& layout, Navigator* navigator)
         backdrop_->setMinimumSize(twips::Scale(0.25).toPx(stored));
         resize(sizeHint());
     } else {
-        backdrop_->setFixedSize(client);
-        box->setSizeConstraint(QLayout::SetFixedSize);
+        keepFixedSize(true);
     }
 
     build(layout);
@@ -148,6 +147,7 @@ void Screen::buildMenu() {
         menuItems_.insert(item->objectName(), item);
     }
     addZoomMenu();
+    addFullScreenEntry();
     applyMenuFont();
 }
 
@@ -180,6 +180,52 @@ void Screen::addZoomMenu() {
         viewMenu_->addAction(item);
         menuItems_.insert(item->objectName(), item);
         connect(item, &QAction::triggered, this, [next = e.next] { setProgramZoom(next(twips::zoom())); });
+    }
+}
+
+// F11 or the menu: the screen fills the projector's display, and F11 again
+// gives the window back. Escape keeps its meaning on every screen.
+void Screen::addFullScreenEntry() {
+    viewMenu_->addSeparator();
+    fullScreenItem_ = new MenuItem(this);
+    fullScreenItem_->setObjectName(QStringLiteral("fullScreen"));
+    const QKeySequence key(Qt::Key_F11);
+    fullScreenItem_->setText(QStringLiteral("ملء الشاشة\t") + key.toString(QKeySequence::NativeText));
+    fullScreenItem_->setCheckable(true);
+    fullScreenItem_->setShortcut(key);
+    fullScreenItem_->setShortcutContext(Qt::WindowShortcut);
+    addAction(fullScreenItem_);
+    viewMenu_->addAction(fullScreenItem_);
+    menuItems_.insert(fullScreenItem_->objectName(), fullScreenItem_);
+    connect(fullScreenItem_, &QAction::triggered, this, [this] { setFullScreen(!isFullScreen()); });
+}
+
+void Screen::setFullScreen(bool on) {
+    if (on == isFullScreen())
+        return;
+    if (on) {
+        maximisedBeforeFullScreen_ = isMaximized();
+        keepFixedSize(false);
+        showFullScreen();
+    } else if (maximisedBeforeFullScreen_) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
+void Screen::keepFixedSize(bool fixed) {
+    if (spec_.border == WindowBorder::Sizable)
+        return;
+    if (fixed) {
+        backdrop_->setFixedSize(twips::Scale(wanted_).toPx(QSize(spec_.width, spec_.height)));
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        return;
+    }
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    for (QWidget* w : {static_cast<QWidget*>(this), backdrop_}) {
+        w->setMinimumSize(0, 0);
+        w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
 }
 
@@ -492,6 +538,17 @@ void Screen::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QWidget::keyPressEvent(e);
+}
+
+// The entry shows the window's state, however it changed (F11, the menu, the
+// desktop); a fixed-size screen out of full screen takes its fixed size again.
+void Screen::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange || !fullScreenItem_)
+        return;
+    fullScreenItem_->setChecked(isFullScreen());
+    if (!isFullScreen())
+        keepFixedSize(true);
 }
 
 void Screen::closeEvent(QCloseEvent* e) {
