@@ -167,18 +167,8 @@ void Screen::addZoomMenu() {
         {"zoomReset", "الحجم الأصلي", keys(Qt::Key_0), [](double) { return 1.0; }},
     };
     for (const Entry& e : entries) {
-        auto* item = new MenuItem(this);
-        item->setObjectName(QString::fromLatin1(e.name));
-        // The keys are written after a tab, marked left to right: left to the
-        // right-to-left menu, "Ctrl++" would read "++Ctrl".
-        const QChar ltr(0x200E);
-        item->setText(QString::fromUtf8(e.caption) + u'\t' + ltr +
-                      e.shortcuts.first().toString(QKeySequence::NativeText) + ltr);
-        item->setShortcuts(e.shortcuts);
-        item->setShortcutContext(Qt::WindowShortcut);
-        addAction(item);
-        viewMenu_->addAction(item);
-        menuItems_.insert(item->objectName(), item);
+        MenuItem* item =
+            addMenuEntry(viewMenu_, QString::fromLatin1(e.name), QString::fromUtf8(e.caption), e.shortcuts);
         connect(item, &QAction::triggered, this, [next = e.next] { setProgramZoom(next(twips::zoom())); });
     }
 }
@@ -187,16 +177,9 @@ void Screen::addZoomMenu() {
 // gives the window back. Escape keeps its meaning on every screen.
 void Screen::addFullScreenEntry() {
     viewMenu_->addSeparator();
-    fullScreenItem_ = new MenuItem(this);
-    fullScreenItem_->setObjectName(QStringLiteral("fullScreen"));
-    const QKeySequence key(Qt::Key_F11);
-    fullScreenItem_->setText(QStringLiteral("ملء الشاشة\t") + key.toString(QKeySequence::NativeText));
+    fullScreenItem_ = addMenuEntry(viewMenu_, QStringLiteral("fullScreen"), QStringLiteral("ملء الشاشة"),
+                                   {QKeySequence(Qt::Key_F11)});
     fullScreenItem_->setCheckable(true);
-    fullScreenItem_->setShortcut(key);
-    fullScreenItem_->setShortcutContext(Qt::WindowShortcut);
-    addAction(fullScreenItem_);
-    viewMenu_->addAction(fullScreenItem_);
-    menuItems_.insert(fullScreenItem_->objectName(), fullScreenItem_);
     connect(fullScreenItem_, &QAction::triggered, this, [this] { setFullScreen(!isFullScreen()); });
 }
 
@@ -229,12 +212,43 @@ void Screen::keepFixedSize(bool fixed) {
     }
 }
 
+QMenu* Screen::addScreenMenu(const QString& name, const QString& title) {
+    auto* menu = new QMenu(title, menuBar_);
+    menu->setObjectName(name);
+    menuBar_->insertMenu(viewMenu_->menuAction(), menu);
+    applyMenuFont();
+    return menu;
+}
+
+MenuItem* Screen::addMenuEntry(QMenu* menu, const QString& name, const QString& caption,
+                               const QList<QKeySequence>& keys) {
+    auto* item = new MenuItem(this);
+    item->setObjectName(name);
+    item->setText(keys.isEmpty() ? caption : entryText(caption, keys.first()));
+    item->setShortcuts(keys);
+    item->setShortcutContext(Qt::WindowShortcut);
+    addAction(item);
+    menu->addAction(item);
+    menuItems_.insert(name, item);
+    return item;
+}
+
+// The keys are written after a tab, marked left to right: left to the
+// right-to-left menu, "Ctrl++" would read "++Ctrl".
+QString Screen::entryText(const QString& caption, const QKeySequence& key) {
+    const QChar ltr(0x200E);
+    return caption + u'\t' + ltr + key.toString(QKeySequence::NativeText) + ltr;
+}
+
 // The menus' text grows with the program's zoom, from the system's own size.
 void Screen::applyMenuFont() {
     QFont f = QApplication::font(menuBar_);
     if (twips::zoom() != 1.0)
         f.setPointSizeF(f.pointSizeF() * twips::zoom());
-    for (QWidget* w : {static_cast<QWidget*>(menuBar_), static_cast<QWidget*>(viewMenu_)})
+    QList<QWidget*> menus{menuBar_};
+    for (QMenu* m : menuBar_->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        menus.append(m);
+    for (QWidget* w : menus)
         if (twips::zoom() == 1.0)
             w->setFont(QFont());
         else
