@@ -1,9 +1,11 @@
 #include "app/screen.h"
 
 #include "app/assets.h"
+#include "app/fonts.h"
 #include "app/navigator.h"
 #include "app/twips.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -105,6 +107,7 @@ Screen::Screen(const ScreenLayout& layout, Navigator* navigator)
     }
 
     build(layout);
+    refreshZoomEntries();
 }
 
 Navigator* Screen::navigator() const {
@@ -148,7 +151,9 @@ void Screen::buildMenu() {
     }
     addZoomMenu();
     addFullScreenEntry();
+    addDigitsEntries();
     applyMenuFont();
+    connect(viewMenu_, &QMenu::aboutToShow, this, &Screen::refreshZoomEntries);
 }
 
 // The same three entries on every screen, for a projector in a classroom.
@@ -173,6 +178,17 @@ void Screen::addZoomMenu() {
     }
 }
 
+// Zooming out or back does nothing at 100 %, zooming in nothing where the next
+// step would not make this window larger (the display ends).
+void Screen::refreshZoomEntries() {
+    const double zoom = twips::zoom();
+    const double limit = displayLimit();
+    menuItem(QStringLiteral("zoomIn"))
+        ->setEnabled(std::min(twips::zoomedIn(zoom), limit) > std::min(zoom, limit));
+    menuItem(QStringLiteral("zoomOut"))->setEnabled(zoom > 1.0);
+    menuItem(QStringLiteral("zoomReset"))->setEnabled(zoom > 1.0);
+}
+
 // F11 or the menu: the screen fills the projector's display, and F11 again
 // gives the window back. Escape keeps its meaning on every screen.
 void Screen::addFullScreenEntry() {
@@ -181,6 +197,33 @@ void Screen::addFullScreenEntry() {
                                    {QKeySequence(Qt::Key_F11)});
     fullScreenItem_->setCheckable(true);
     connect(fullScreenItem_, &QAction::triggered, this, [this] { setFullScreen(!isFullScreen()); });
+}
+
+// Numbers as the pupil's school writes them: "123" or "١٢٣", as Arabic programs
+// name the two.
+void Screen::addDigitsEntries() {
+    viewMenu_->addSeparator();
+    auto* group = new QActionGroup(this);
+    for (const bool eastern : {false, true}) {
+        MenuItem* item = addMenuEntry(
+            viewMenu_, eastern ? QStringLiteral("digitsEastern") : QStringLiteral("digitsWestern"),
+            eastern ? QStringLiteral("أرقام هندية (١٢٣)") : QStringLiteral("أرقام عربية (123)"), {});
+        item->setCheckable(true);
+        item->setChecked(fonts::easternDigits() == eastern);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [eastern] { setProgramDigits(eastern); });
+    }
+}
+
+void Screen::setProgramDigits(bool eastern) {
+    fonts::setEasternDigits(eastern);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* screen = qobject_cast<Screen*>(w)) {
+            screen->menuItem(eastern ? QStringLiteral("digitsEastern") : QStringLiteral("digitsWestern"))
+                ->setChecked(true);
+            for (Control* c : std::as_const(screen->ordered_))
+                c->applyDigits();
+        }
 }
 
 void Screen::setFullScreen(bool on) {
@@ -290,6 +333,7 @@ double Screen::displayLimit() const {
 // beyond the display: its content fits what there is.
 void Screen::followZoom(double from, double to) {
     applyMenuFont();
+    refreshZoomEntries();
     if (isMaximized() || isFullScreen())
         return;
     const double enlarged = std::max(to, scale_.factor() * to / from);
@@ -563,6 +607,12 @@ void Screen::changeEvent(QEvent* e) {
     fullScreenItem_->setChecked(isFullScreen());
     if (!isFullScreen())
         keepFixedSize(true);
+}
+
+// Shown, the window knows its display and its frame, which bound the zoom.
+void Screen::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    refreshZoomEntries();
 }
 
 void Screen::closeEvent(QCloseEvent* e) {

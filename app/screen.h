@@ -49,6 +49,10 @@ public:
     // the zoom, and no window grows beyond the display.
     static void setProgramZoom(double factor);
 
+    // Numbers drawn with the Eastern Arabic digits or the lessons' own, on every
+    // open screen and on those opened later; texts keep their digits 0-9.
+    static void setProgramDigits(bool eastern);
+
     // Full screen for a projector: the content fitted and centred, as in a
     // maximised window; leaving it gives the window back as it was.
     void setFullScreen(bool on);
@@ -153,6 +157,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     // Tab and Shift+Tab: an array of pressable labels or images is one stop,
@@ -172,6 +177,9 @@ private:
     void buildMenu();
     void addZoomMenu();
     void addFullScreenEntry();
+    void addDigitsEntries();
+    // Zoom entries that would change nothing are disabled.
+    void refreshZoomEntries();
     // A fixed-size screen is fixed to its zoom's size, except while full screen.
     void keepFixedSize(bool fixed);
     void applyMenuFont();

@@ -140,6 +140,64 @@ private slots:
                     shot.pixel(corner) != (s->screenSpec().backColor | 0xFF000000u));
     }
 
+    // An entry is enabled exactly when choosing it changes something: zooming
+    // out or back above 100 %, zooming in while this window can still grow.
+    void zoomEntriesThatWouldDoNothing() {
+        for (const QString& name : program->nav->registeredScreens()) {
+            Screen* s = open(name);
+            for (double zoom = 1.0;; zoom = twips::zoomedIn(zoom)) {
+                Screen::setProgramZoom(zoom);
+                const double before = s->scale().factor();
+                const bool in = s->menuItem("zoomIn")->isEnabled();
+                QCOMPARE(s->menuItem("zoomOut")->isEnabled(), zoom > 1.0);
+                QCOMPARE(s->menuItem("zoomReset")->isEnabled(), zoom > 1.0);
+                Screen::setProgramZoom(twips::zoomedIn(zoom));
+                QVERIFY2(in == (s->scale().factor() > before), qPrintable(name + QString::number(zoom)));
+                if (zoom == twips::zoomedIn(zoom))
+                    break;
+            }
+            Screen::setProgramZoom(1.0);
+            program->nav->unload(s);
+        }
+    }
+
+    // A caption that shows whole at the stored size shows whole at every zoom and
+    // in a window of any size (a rounded-up font once cut a letter off).
+    void captionsShowWhole_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<QSize>("window");
+        const sdtest::Program program;
+        for (const QString& name : program.nav->registeredScreens()) {
+            for (double zoom : {1.25, 1.5, 1.75, 2.0})
+                QTest::addRow("%s at %g", qPrintable(name), zoom) << name << zoom << QSize();
+            if (program.nav->layoutOf(name)->screen.border == WindowBorder::Sizable)
+                for (QSize window : {QSize(1112, 749), QSize(1000, 700), QSize(1280, 720), QSize(1366, 768),
+                                     QSize(1600, 900), QSize(1900, 1000)})
+                    QTest::addRow("%s in %dx%d", qPrintable(name), window.width(), window.height())
+                        << name << 1.0 << window;
+        }
+    }
+    void captionsShowWhole() {
+        QFETCH(QString, screen);
+        QFETCH(double, zoom);
+        QFETCH(QSize, window);
+        Screen* s = open(screen);
+        QList<const Control*> whole;
+        for (const Control* c : s->controls())
+            if (c->captionShowsWhole())
+                whole.append(c);
+        Screen::setProgramZoom(zoom);
+        if (window.isValid())
+            s->resize(window);
+        QTRY_VERIFY(s->scale().factor() > 1.05);
+        QStringList cut;
+        for (const Control* c : whole)
+            if (!c->captionShowsWhole())
+                cut << c->widget()->objectName();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(' ')));
+    }
+
     // F11 or the menu entry and back: the window returns exactly as it was, a
     // fixed-size screen fixed again; Escape means what it meant.
     void fullScreenAndBack_data() {
