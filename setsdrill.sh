@@ -4,7 +4,7 @@
 #   ./setsdrill.sh test       install what is missing, build, run every test (CTest)
 #   ./setsdrill.sh sanitize   the same tests built with AddressSanitizer and UBSan
 #   ./setsdrill.sh shots [D]  render every screen to PNG in folder D (default: shots)
-#   ./setsdrill.sh package    a Debian package of the program, in build-package/
+#   ./setsdrill.sh package    a Debian package of the program, in build-package/, checked by lintian
 #   ./setsdrill.sh bench [R]  how fast every screen opens and its heaviest button answers (R runs each)
 #   ./setsdrill.sh monkey [N] the monkey, N actions (default 100000) on every screen, under the sanitizers
 # Safe to run again: it installs nothing that is there and rebuilds only what changed.
@@ -16,8 +16,8 @@ PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-transla
           fonts-hosny-amiri fonts-noto-core fonts-noto-ui-core fonts-liberation2 fonts-dejavu-core
           desktop-file-utils appstream)
 
-# What CPack needs besides the build tools to make the .deb.
-PACKAGE_TOOLS=(dpkg-dev file)
+# What CPack needs besides the build tools to make the .deb, and Debian's checker.
+PACKAGE_TOOLS=(dpkg-dev file lintian)
 
 install_missing() { # extra packages...
     command -v dpkg-query >/dev/null 2>&1 || return 0 # not a Debian machine: bring Qt 6 yourself
@@ -42,6 +42,22 @@ build() { # folder, extra cmake options...
         cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
     fi
     cmake --build "$dir"
+}
+
+# Debian's checker on the package just made. With a maintainer's address set
+# (DEBEMAIL, or EMAIL) any error or warning fails the command; without one the
+# package names no real maintainer, so the checker only reports.
+lint_package() { # folder
+    local deb
+    deb=$(ls -t "$1"/*.deb | head -n 1)
+    echo "lintian $deb"
+    if [ -n "${DEBEMAIL:-}${EMAIL:-}" ]; then
+        lintian --fail-on error,warning "$deb"
+    else
+        lintian --fail-on none "$deb"
+        echo "DEBEMAIL is not set: the package names no maintainer's address. Set DEBFULLNAME and" \
+             "DEBEMAIL (see the README) and make it again." >&2
+    fi
 }
 
 run_tests() { # folder
@@ -92,8 +108,12 @@ package)
     install_missing "${PACKAGE_TOOLS[@]}"
     # Only the program, optimised as the tested build is (CPack strips it): neither
     # the tests nor the tools, so Qt Test is not needed.
+    # Configured again every time: the maintainer is read from DEBFULLNAME and
+    # DEBEMAIL as they are set now.
+    [ -f build-package/CMakeCache.txt ] && cmake build-package >/dev/null
     build build-package -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DSETSDRILL_TOOLS=OFF
     (cd build-package && cpack)
+    lint_package build-package
     ;;
 bench)
     install_missing
