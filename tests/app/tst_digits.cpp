@@ -6,6 +6,7 @@
 #include "app/messagebox.h"
 #include "app/screen.h"
 #include "support/screentest.h"
+#include "support/testmain.h"
 
 #include <QGlyphRun>
 #include <QLabel>
@@ -156,5 +157,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDigits)
+SDTEST_MAIN(TestDigits)
 #include "tst_digits.moc"
