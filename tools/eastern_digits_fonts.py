@@ -32,6 +32,25 @@ FACES = [
 FAMILY = "SetsDrill Eastern Digits "
 
 
+def license_text():
+    """The SIL Open Font License the Noto faces come under, from their Debian copyright file."""
+    lines, inside = [], False
+    with open("/usr/share/doc/fonts-noto-ui-core/copyright", encoding="utf-8") as f:
+        for line in f:
+            if line.rstrip() == "License: OFL-1.1" and not line.startswith(" "):
+                inside = True
+                continue
+            if inside:
+                if not line.startswith(" "):
+                    if lines:
+                        break
+                    inside = False  # a stanza's license field, not the license's own paragraph
+                    continue
+                text = line[1:].rstrip("\n")
+                lines.append("" if text == "." else text)
+    return "\n".join(lines).strip()
+
+
 def bounds(glyphset, name):
     pen = BoundsPen(glyphset)
     glyphset[name].draw(pen)
@@ -93,8 +112,9 @@ def build(stem, family, bold, metricsPath, glyphsPath, folder):
         "psName": (FAMILY + family).replace(" ", "") + "-" + style,
         "version": "Version 1.0",
         "copyright": source["name"].getDebugName(0) or "",
-        "licenseDescription": "SIL Open Font License, Version 1.1 (glyphs from " +
-                              os.path.basename(glyphsPath) + ")",
+        "licenseDescription": "The digits of " + os.path.basename(glyphsPath) + ", scaled and placed. "
+                              "This Font Software is licensed under the SIL Open Font License, Version 1.1.\n\n"
+                              + license_text(),
     })
     fb.font["head"].macStyle = 1 if bold else 0
     fb.save(os.path.join(folder, stem + ".ttf"))
