@@ -1,4 +1,5 @@
 #include "app/version.h"
+#include "lessons/common/lesson_layout.h"
 #include "lessons/expressing/expressing_rules.h"
 #include "lessons/expressing/frmgrop3.h"
 
@@ -335,22 +336,23 @@ void addTopStrip(std::vector<ControlSpec>& c) {
 }
 
 void addBottomStrip(std::vector<ControlSpec>& c) {
-    c.push_back({.kind = Kind::Shape,
-                 .name = "Shape6",
-                 .at = {660, 7500, 1455, 735},
-                 .back = 0x80FF80,
-                 .opaque = true,
-                 .shape = ShapeKind::RoundedRectangle,
-                 .borderColor = 0x80FFFF,
-                 .borderWidth = 5});
-    c.push_back(button("Command12", {720, 7560, 1335, 615}, "خروج", 0xC0FFFF, nullptr, 91,
-                       FontSpec{"Arial", 14.25, true}));
-    ControlSpec credit = label("Label30", -1, {2400, 7620, 5100, 480}, kCreditLine,
-                               FontSpec{"Traditional Arabic", 15.75, true}, kWhite, Align::Center);
-    credit.visible = false;
-    c.push_back(credit);
-    c.push_back(label("Label31", -1, {7080, 7680, 4680, 435}, kContactLine, FontSpec{"Arial", 12, true},
-                      kYellow, Align::Right));
+    lessons::addExitCorner(c, {.frameName = "Shape6",
+                               .exit = {720, 7560, 1335, 615},
+                               .exitBack = 0xC0FFFF,
+                               .tabIndex = 91,
+                               .frameBack = 0x80FF80,
+                               .frameBorder = 0x80FFFF,
+                               .frameBorderWidth = 5,
+                               .credit = {.name = "Label30",
+                                          .at = {2400, 7620, 5100, 480},
+                                          .font = FontSpec{"Traditional Arabic", 15.75, true},
+                                          .fore = kWhite,
+                                          .align = Align::Center},
+                               .contact = {.name = "Label31",
+                                           .at = {7080, 7680, 4680, 435},
+                                           .font = FontSpec{"Arial", 12, true},
+                                           .fore = kYellow,
+                                           .align = Align::Right}});
 }
 
 std::vector<ControlSpec> controls() {

@@ -1,4 +1,5 @@
 #include "app/version.h"
+#include "lessons/common/lesson_layout.h"
 #include "lessons/membership/frmgroub4.h"
 
 #include <utility>
@@ -275,37 +276,21 @@ std::vector<ControlSpec> controls() {
     for (const Reward& r : kRewards)
         c.push_back(reward(r));
 
-    c.push_back({.kind = Kind::Label,
-                 .name = "Label9",
-                 .at = {8220, 6960, 3435, 555},
-                 .caption = kContact,
-                 .font = kContactFont,
-                 .fore = 0x0000FF,
-                 .wordWrap = false});
-    c.push_back({.kind = Kind::Label,
-                 .name = "Label30",
-                 .at = {8280, 7320, 3195, 555},
-                 .caption = kCreditLine,
-                 .font = kCreditFont,
-                 .fore = 0x800000,
-                 .wordWrap = false,
-                 .visible = false});
-
-    c.push_back({.kind = Kind::Shape,
-                 .name = "Shape7",
-                 .at = {240, 6960, 1755, 915},
-                 .back = 0x80FF80,
-                 .opaque = true,
-                 .shape = ShapeKind::RoundedRectangle,
-                 .borderColor = 0x80FFFF,
-                 .borderWidth = 5});
-    c.push_back({.kind = Kind::Button,
-                 .name = "Command12",
-                 .at = {300, 7020, 1635, 795},
-                 .caption = "خروج",
-                 .font = kExitFont,
-                 .back = 0xC0FFFF,
-                 .tabIndex = 12});
+    lessons::addExitCorner(
+        c,
+        {.exit = {300, 7020, 1635, 795},
+         .exitFont = kExitFont,
+         .exitBack = 0xC0FFFF,
+         .tabIndex = 12,
+         .frameBack = 0x80FF80,
+         .frameBorder = 0x80FFFF,
+         .frameBorderWidth = 5,
+         .credit = {.name = "Label30", .at = {8280, 7320, 3195, 555}, .font = kCreditFont, .fore = 0x800000},
+         .contact = {.name = "Label9",
+                     .at = {8220, 6960, 3435, 555},
+                     .font = kContactFont,
+                     .fore = 0x0000FF,
+                     .caption = kContact}});
     return c;
 }
 

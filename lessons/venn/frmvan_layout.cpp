@@ -1,4 +1,5 @@
 #include "app/version.h"
+#include "lessons/common/lesson_layout.h"
 #include "lessons/venn/frmvan.h"
 
 namespace sd {
@@ -389,25 +390,20 @@ std::vector<ControlSpec> controls() {
     for (const Reward& r : kRewards)
         c.push_back(reward(r));
 
-    c.push_back({.kind = Kind::Shape,
-                 .name = "Shape7",
-                 .at = {720, 7080, 1755, 975},
-                 .back = 0x404040,
-                 .opaque = true,
-                 .shape = ShapeKind::RoundedRectangle,
-                 .borderColor = 0xC00000,
-                 .borderWidth = 5});
-    c.push_back({.kind = Kind::Button,
-                 .name = "Command12",
-                 .at = {780, 7140, 1635, 855},
-                 .caption = "خروج",
-                 .font = FontSpec{"Arial", 14.25, true},
-                 .back = 0xFF0000,
-                 .picture = "venn_exit",
-                 .tabIndex = 26});
-    c.push_back(
-        label("Label30", -1, {5880, 7680, 3195, 555}, kCreditLine, kCreditFont, kWhite, Align::Start, false));
-    c.push_back(label("Label31", -1, {8580, 7380, 3195, 555}, kContact, kCreditFont, kWhite));
+    lessons::addExitCorner(
+        c, {.exit = {780, 7140, 1635, 855},
+            .exitBack = 0xFF0000,
+            .exitPicture = "venn_exit",
+            .tabIndex = 26,
+            .frameBack = 0x404040,
+            .frameBorder = 0xC00000,
+            .frameBorderWidth = 5,
+            .credit = {.name = "Label30", .at = {5880, 7680, 3195, 555}, .font = kCreditFont, .fore = kWhite},
+            .contact = {.name = "Label31",
+                        .at = {8580, 7380, 3195, 555},
+                        .font = kCreditFont,
+                        .fore = kWhite,
+                        .caption = kContact}});
     // The elements of the two sets (not their braces and commas) follow the boxes.
     const auto slot = [](int index) { return index % 2 == 1; };
     markPressable(c, "Label3", kFirstBoxTab + venn::kBoxes - 1, "عنصر من س", slot);
