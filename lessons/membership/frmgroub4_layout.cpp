@@ -190,7 +190,9 @@ ControlSpec reward(const Reward& r) {
             .at = {r.left, r.top, sun ? 480 : 240, sun ? 480 : 225},
             .visible = r.index == 29 || r.index == 81,
             .picture = sun ? "sun" : "membership_star",
-            .stretch = true};
+            .stretch = true,
+            .accessibleName = sun ? "شمس" : "نجمة",
+            .live = true};
 }
 
 std::vector<ControlSpec> controls() {
@@ -251,7 +253,8 @@ std::vector<ControlSpec> controls() {
                  .font = kScoreFont,
                  .fore = 0xFFFFFF,
                  .align = Align::Center,
-                 .wordWrap = false});
+                 .wordWrap = false,
+                 .accessibleName = "الدرجة %1"});
     c.push_back({.kind = Kind::Line,
                  .name = "Line1",
                  .at = {3360, 6600, 5280, 6600},
@@ -264,7 +267,8 @@ std::vector<ControlSpec> controls() {
                  .font = kScoreFont,
                  .fore = 0xFFFFFF,
                  .align = Align::Center,
-                 .wordWrap = false});
+                 .wordWrap = false,
+                 .accessibleName = "من %1"});
 
     c.push_back(actionFrame("Shape3", 5640));
     c.push_back(actionButton("Command7", 5640, "التصحيح", 9));
@@ -312,6 +316,7 @@ const ScreenLayout& frmgroub4Layout() {
         .screen = {.name = "frmgroub4",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "الانتماء والاحتواء",
                    .title = kWindowTitle,
                    .backColor = 0xA0A0A0,
                    .picture = "membership_background",

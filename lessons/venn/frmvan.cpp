@@ -229,8 +229,10 @@ void frmvan::ShowDiagram(Diagram d) {
         ParkFocus();
     for (TextBox* box : std::as_const(boxes_))
         box->hide();
-    for (int i : look.boxes)
+    for (int i : look.boxes) {
+        boxes_[i]->setSpokenName(venn::spokenBox(d, i));
         boxes_[i]->show();
+    }
 }
 
 void frmvan::Command4_Click() {
@@ -302,6 +304,7 @@ void frmvan::Command3_Click() {
 void frmvan::JudgeRegions() {
     const venn::Pair pair = ReadPair();
     const venn::Key key = ReadKey();
+    std::vector<Mark> all;
     for (const venn::Region& r : venn::regionsOf(ShownDiagram())) {
         QStringList texts;
         for (int i = r.first; i <= r.last; ++i)
@@ -309,8 +312,10 @@ void frmvan::JudgeRegions() {
         const std::vector<Mark> marks = venn::judgeRegion(texts, venn::correctValues(r.values, pair, key));
         for (int i = r.first; i <= r.last; ++i)
             if (const Mark m = marks[size_t(i - r.first)]; m != Mark::Unjudged)
-                boxes_[i]->setBackColor(QColor(colourOf(m)));
+                boxes_[i]->judge(QColor(colourOf(m)), venn::spokenMark(m));
+        all.insert(all.end(), marks.begin(), marks.end());
     }
+    announce(venn::spokenOutcome(all));
 }
 
 void frmvan::ScoreAnswer() {
