@@ -7,6 +7,9 @@
 #   ./setsdrill.sh package    a Debian package of the program, in build-package/
 #   ./setsdrill.sh bench [R]  how fast every screen opens and its heaviest button answers (R runs each)
 #   ./setsdrill.sh monkey [N] the monkey, N actions (default 100000) on every screen, under the sanitizers
+#   ./setsdrill.sh windows    Qt for Windows (once per machine), the program and its tests cross-compiled
+#                             in build-windows/, every test under Wine, the installer, and the
+#                             installer tried under Wine (silent install, start, uninstall)
 # Safe to run again: it installs nothing that is there and rebuilds only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -18,6 +21,12 @@ PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-transla
 
 # What CPack needs besides the build tools to make the .deb.
 PACKAGE_TOOLS=(dpkg-dev file)
+
+# The Windows build: the MinGW-w64 cross compiler, Wine to run the tests and the
+# installer, NSIS to make it, a virtual display to look at it under Wine, and
+# what apt's source command needs to fetch Qt's source.
+WINDOWS_TOOLS=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis xvfb xauth xdotool
+               imagemagick dpkg-dev)
 
 install_missing() { # extra packages...
     command -v dpkg-query >/dev/null 2>&1 || return 0 # not a Debian machine: bring Qt 6 yourself
@@ -33,7 +42,7 @@ install_missing() { # extra packages...
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build() { # folder, extra cmake options...
+configure() { # folder, extra cmake options...
     local dir=$1; shift
     if [ ! -f "$dir/build.ninja" ]; then
         local launcher=()
@@ -41,7 +50,54 @@ build() { # folder, extra cmake options...
         command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
         cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
     fi
-    cmake --build "$dir"
+}
+
+build() { # folder, extra cmake options...
+    configure "$@"
+    cmake --build "$1"
+}
+
+# apt's source command needs a deb-src entry for the suites the installed Qt
+# comes from: the binary entries' own, when there is none yet.
+add_source_entry() {
+    apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version:' && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+            "${sudo[@]}" tee /etc/apt/sources.list.d/setsdrill-src.sources >/dev/null
+    else
+        grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+            "${sudo[@]}" tee /etc/apt/sources.list.d/setsdrill-src.list >/dev/null
+    fi
+    "${sudo[@]}" apt-get update -qq
+}
+
+# Qt for Windows from the cache (built on first use), the Linux build's picture
+# renderer, then the cross build with every test.
+windows_build() {
+    install_missing "${WINDOWS_TOOLS[@]}"
+    add_source_entry
+    local toolchain=cmake/mingw-w64-x86_64.cmake qt
+    qt=$(nice packaging/windows/build-qt.sh "$toolchain")
+    configure build
+    cmake --build build --target setsdrill_rasterize
+    build build-windows -DCMAKE_TOOLCHAIN_FILE="$PWD/$toolchain" -DCMAKE_PREFIX_PATH="$qt" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DSETSDRILL_SVG=OFF -DSETSDRILL_RASTERIZER="$PWD/build/setsdrill_rasterize"
+}
+
+# The suite under Wine, in the build's own prefix, with one Wine server for the
+# whole run rather than one started per test.
+windows_tests() {
+    export WINEPREFIX=$PWD/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+    wineserver -p
+    local rc=0
+    run_tests build-windows || rc=$?
+    wineserver -k || true
+    unset WINEPREFIX
+    return $rc
 }
 
 run_tests() { # folder
@@ -110,8 +166,14 @@ shots)
     build build
     ./build/setsdrill_screenshots "${2:-shots}"
     ;;
+windows)
+    windows_build
+    windows_tests
+    (cd build-windows && cpack >/dev/null && ls -1 "$PWD"/setsdrill-*.exe)
+    packaging/windows/try-installer.sh build-windows
+    ;;
 *)
-    echo "usage: $0 [run|test|sanitize|shots [folder]|package|bench [runs]|monkey [actions]]" >&2
+    echo "usage: $0 [run|test|sanitize|shots [folder]|package|bench [runs]|monkey [actions]|windows]" >&2
     exit 2
     ;;
 esac

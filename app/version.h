@@ -1,6 +1,6 @@
 #pragma once
 // The program's own name, version and the credit its windows carry. The
-// version and the desktop name come from the build (CMakeLists.txt's project()).
+// version, the title and the desktop name come from the build (CMakeLists.txt).
 
 #include "app/buildinfo.h"
 
@@ -14,7 +14,7 @@ inline constexpr const char* kVersion = SETSDRILL_VERSION;
 // The base name of the installed .desktop file, icon and metadata.
 inline constexpr const char* kDesktopName = SETSDRILL_APP_ID;
 
-inline constexpr const char* kProgramTitle = "تمارين المجموعات";
+inline constexpr const char* kProgramTitle = SETSDRILL_TITLE;
 
 // Title bar of every screen but the About box: subject, credit and contact.
 inline constexpr const char* kWindowTitle =
