@@ -167,20 +167,38 @@ void Screen::addZoomMenu() {
         {"zoomReset", "الحجم الأصلي", keys(Qt::Key_0), [](double) { return 1.0; }},
     };
     for (const Entry& e : entries) {
-        auto* item = new MenuItem(this);
-        item->setObjectName(QString::fromLatin1(e.name));
-        // The keys are written after a tab, marked left to right: left to the
-        // right-to-left menu, "Ctrl++" would read "++Ctrl".
-        const QChar ltr(0x200E);
-        item->setText(QString::fromUtf8(e.caption) + u'\t' + ltr +
-                      e.shortcuts.first().toString(QKeySequence::NativeText) + ltr);
-        item->setShortcuts(e.shortcuts);
-        item->setShortcutContext(Qt::WindowShortcut);
-        addAction(item);
-        viewMenu_->addAction(item);
-        menuItems_.insert(item->objectName(), item);
+        MenuItem* item =
+            addMenuEntry(viewMenu_, QString::fromLatin1(e.name), QString::fromUtf8(e.caption), e.shortcuts);
         connect(item, &QAction::triggered, this, [next = e.next] { setProgramZoom(next(twips::zoom())); });
     }
+}
+
+QMenu* Screen::addScreenMenu(const QString& name, const QString& title) {
+    auto* menu = new QMenu(title, menuBar_);
+    menu->setObjectName(name);
+    menuBar_->insertMenu(viewMenu_->menuAction(), menu);
+    applyMenuFont();
+    return menu;
+}
+
+MenuItem* Screen::addMenuEntry(QMenu* menu, const QString& name, const QString& caption,
+                               const QList<QKeySequence>& keys) {
+    auto* item = new MenuItem(this);
+    item->setObjectName(name);
+    item->setText(keys.isEmpty() ? caption : entryText(caption, keys.first()));
+    item->setShortcuts(keys);
+    item->setShortcutContext(Qt::WindowShortcut);
+    addAction(item);
+    menu->addAction(item);
+    menuItems_.insert(name, item);
+    return item;
+}
+
+// The keys are written after a tab, marked left to right: left to the
+// right-to-left menu, "Ctrl++" would read "++Ctrl".
+QString Screen::entryText(const QString& caption, const QKeySequence& key) {
+    const QChar ltr(0x200E);
+    return caption + u'\t' + ltr + key.toString(QKeySequence::NativeText) + ltr;
 }
 
 // The menus' text grows with the program's zoom, from the system's own size.
@@ -188,7 +206,10 @@ void Screen::applyMenuFont() {
     QFont f = QApplication::font(menuBar_);
     if (twips::zoom() != 1.0)
         f.setPointSizeF(f.pointSizeF() * twips::zoom());
-    for (QWidget* w : {static_cast<QWidget*>(menuBar_), static_cast<QWidget*>(viewMenu_)})
+    QList<QWidget*> menus{menuBar_};
+    for (QMenu* m : menuBar_->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        menus.append(m);
+    for (QWidget* w : menus)
         if (twips::zoom() == 1.0)
             w->setFont(QFont());
         else

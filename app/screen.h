@@ -105,6 +105,16 @@ protected:
     // Unloads this screen (its window and controls are destroyed).
     void unloadMe();
 
+    // A menu of the screen's own, placed before the View menu; its text follows
+    // the zoom as the View menu's does.
+    QMenu* addScreenMenu(const QString& name, const QString& title);
+    // An entry of a menu, its first key written after its caption; the keys work
+    // while the screen is the active window.
+    MenuItem* addMenuEntry(QMenu* menu, const QString& name, const QString& caption,
+                           const QList<QKeySequence>& keys);
+    // A caption followed by its entry's first key, as the menus write it.
+    static QString entryText(const QString& caption, const QKeySequence& key);
+
     // Gives the focus to the box a step moved on to, unless the pupil is pressing
     // a label or picture from the keyboard: then the focus stays on it, so the
     // next Space presses it again instead of typing a blank over the box.

@@ -403,4 +403,52 @@ bool isPiece(PieceId piece) {
     return piece.index >= kFirstShape && piece.index < kFirstShape + kShapes;
 }
 
+// ---- Undo ----
+
+std::vector<PieceChange> changesBetween(std::span<const PieceAt> before, std::span<const PieceAt> after) {
+    std::vector<PieceChange> changes;
+    const std::size_t n = std::min(before.size(), after.size());
+    for (std::size_t i = 0; i < n; ++i)
+        if (before[i].piece == after[i].piece && !(before[i].state == after[i].state))
+            changes.push_back({before[i].piece, before[i].state, after[i].state});
+    return changes;
+}
+
+Step stepOfDrop(Receiver on) {
+    switch (on) {
+    case Receiver::Background:
+    case Receiver::Bin:
+        return Step::GoHome;
+    case Receiver::Enlarge:
+        return Step::Enlarge;
+    case Receiver::Shrink:
+        return Step::Shrink;
+    case Receiver::Board:
+    case Receiver::Symbol:
+    case Receiver::Shape:
+    case Receiver::Tile:
+    case Receiver::Nothing:
+        break;
+    }
+    return Step::Move;
+}
+
+QString stepName(Step step) {
+    switch (step) {
+    case Step::Move:
+        return QStringLiteral("نقل القطعة");
+    case Step::GoHome:
+        return QStringLiteral("إرجاع القطعة");
+    case Step::Enlarge:
+        return QStringLiteral("تكبير الشكل");
+    case Step::Shrink:
+        return QStringLiteral("تصغير الشكل");
+    case Step::Change:
+        return QStringLiteral("تغيير القطعة");
+    case Step::Clear:
+        break;
+    }
+    return QStringLiteral("مسح السبورة");
+}
+
 } // namespace sd::board

@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace sd::board {
 
@@ -123,5 +124,32 @@ QByteArray encodePiece(PieceId piece);
 std::optional<PieceId> decodePiece(const QByteArray& data);
 // Whether the index names a piece of its family (the preview is no piece).
 bool isPiece(PieceId piece);
+
+// ---- Undo ----
+
+// What a teacher's step can change of a piece: its place and size, and a
+// tile's caption (empty for pictures).
+struct PieceState {
+    QRect place;
+    QString caption;
+    bool operator==(const PieceState&) const = default;
+};
+struct PieceAt {
+    PieceId piece;
+    PieceState state;
+};
+struct PieceChange {
+    PieceId piece;
+    PieceState before;
+    PieceState after;
+};
+// The pieces a step changed, from every piece before and after it (the same
+// pieces in the same order), in that order.
+std::vector<PieceChange> changesBetween(std::span<const PieceAt> before, std::span<const PieceAt> after);
+
+// The steps that can be undone, and how the Edit menu names them.
+enum class Step { Move, GoHome, Enlarge, Shrink, Change, Clear };
+Step stepOfDrop(Receiver on);
+QString stepName(Step step);
 
 } // namespace sd::board

@@ -5,14 +5,21 @@
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QUndoStack>
+
+#include <functional>
 
 namespace sd {
 
 using board::Family;
 using board::PieceId;
+using board::PieceState;
 using board::Receiver;
+using board::Step;
 
 namespace {
 
@@ -28,6 +35,27 @@ constexpr const char* kWindowed[] = {"Text1",    "Command2", "Command1", "Pictur
 std::size_t slot(Family f) {
     return static_cast<std::size_t>(f);
 }
+
+// One step on the board, kept as the pieces it changed: undoing it gives each
+// its state before, redoing it the state after.
+class BoardStep : public QUndoCommand {
+public:
+    using Apply = std::function<void(PieceId, const PieceState&)>;
+    BoardStep(Step step, std::vector<board::PieceChange> changes, Apply apply)
+        : QUndoCommand(board::stepName(step)), changes_(std::move(changes)), apply_(std::move(apply)) {}
+    void undo() override {
+        for (auto c = changes_.rbegin(); c != changes_.rend(); ++c)
+            apply_(c->piece, c->before);
+    }
+    void redo() override {
+        for (const board::PieceChange& c : changes_)
+            apply_(c.piece, c.after);
+    }
+
+private:
+    std::vector<board::PieceChange> changes_;
+    Apply apply_;
+};
 
 } // namespace
 
@@ -45,6 +73,7 @@ frmmagmoaat1::frmmagmoaat1(Navigator* navigator) : Screen(frmmagmoaat1Layout(), 
     on<CommandButton>("Command6", &QAbstractButton::clicked, [this] { Command6_Click(); });
 
     AcceptDrops();
+    AddEditMenu();
     // The curtain's picture covers it whole: what lies under it need not be
     // painted while it hangs there.
     control(QStringLiteral("Image2"))->widget()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -95,6 +124,10 @@ void frmmagmoaat1::RecordHomes() {
 void frmmagmoaat1::PickUp(PieceId id, Qt::MouseButton button, QPoint at) {
     if (button != Qt::LeftButton)
         return;
+    // Taking a piece leaves the title box, so that Ctrl+Z undoes the board's
+    // steps rather than the typing in the box.
+    if (qobject_cast<QLineEdit*>(focusWidget()))
+        focusWidget()->clearFocus();
     pressed_ = {true, true, id, at, QPoint(scale().toPx(at.x()), scale().toPx(at.y()))};
 }
 
@@ -129,6 +162,10 @@ void frmmagmoaat1::BringToFront(QWidget* w) {
 // ---- Dropping ----
 
 void frmmagmoaat1::DragDrop(Receiver on, const Control* receiver, PieceId id, QPoint at) {
+    AsStep(board::stepOfDrop(on), [&] { PlacePiece(on, receiver, id, at); });
+}
+
+void frmmagmoaat1::PlacePiece(Receiver on, const Control* receiver, PieceId id, QPoint at) {
     Control* c = piece(id);
     const auto* preview = control(QStringLiteral("Image4"), 0);
     // The grab offset is the last press's, when that press took this piece.
@@ -168,12 +205,14 @@ void frmmagmoaat1::SendHome(PieceId id) {
 // ---- Double clicks ----
 
 void frmmagmoaat1::Label1_DblClick(int index) {
-    Label* t = tile(index);
-    t->setCaption(board::captionAfterDoubleClick(index, t->caption(), t->top()));
+    AsStep(Step::Change, [this, index] {
+        Label* t = tile(index);
+        t->setCaption(board::captionAfterDoubleClick(index, t->caption(), t->top()));
+    });
 }
 
 void frmmagmoaat1::Image3_DblClick(int index) {
-    SendHome({Family::Symbol, index});
+    AsStep(Step::GoHome, [this, index] { SendHome({Family::Symbol, index}); });
 }
 
 // ---- Buttons ----
@@ -187,6 +226,10 @@ void frmmagmoaat1::Command2_Click() {
 }
 
 void frmmagmoaat1::Command1_Click() {
+    AsStep(Step::Clear, [this] { ClearBoard(); });
+}
+
+void frmmagmoaat1::ClearBoard() {
     for (int i = board::kFirstSmallFrame; i < board::kTiles; ++i)
         tile(i)->setCaption(board::homeCaption(i));
     for (int i = 0; i < board::kSymbols; ++i)
@@ -204,6 +247,65 @@ void frmmagmoaat1::Command1_Click() {
 
 void frmmagmoaat1::Command6_Click() {
     unloadMe();
+}
+
+// ---- Undo ----
+
+void frmmagmoaat1::AddEditMenu() {
+    history_ = new QUndoStack(this);
+    QMenu* edit = addScreenMenu(QStringLiteral("editMenu"), QStringLiteral("تحرير"));
+    MenuItem* undo = addMenuEntry(edit, QStringLiteral("editUndo"), QString(),
+                                  {QKeySequence(Qt::ControlModifier | Qt::Key_Z)});
+    MenuItem* redo = addMenuEntry(edit, QStringLiteral("editRedo"), QString(),
+                                  {QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z),
+                                   QKeySequence(Qt::ControlModifier | Qt::Key_Y)});
+    connect(undo, &QAction::triggered, history_, &QUndoStack::undo);
+    connect(redo, &QAction::triggered, history_, &QUndoStack::redo);
+    // The entries name the step they would undo or redo, and are off when there is none.
+    const auto follow = [this, undo, redo] {
+        const QString undoing = history_->undoText(), redoing = history_->redoText();
+        undo->setText(
+            entryText(undoing.isEmpty() ? QStringLiteral("تراجع") : QStringLiteral("تراجع عن ") + undoing,
+                      undo->shortcut()));
+        redo->setText(
+            entryText(redoing.isEmpty() ? QStringLiteral("إعادة") : QStringLiteral("إعادة ") + redoing,
+                      redo->shortcut()));
+        undo->setEnabled(history_->canUndo());
+        redo->setEnabled(history_->canRedo());
+    };
+    connect(history_, &QUndoStack::indexChanged, this, follow);
+    follow();
+}
+
+std::vector<board::PieceAt> frmmagmoaat1::Pieces() const {
+    std::vector<board::PieceAt> all;
+    all.reserve(board::kTiles + board::kSymbols + board::kShapes);
+    for (Family f : {Family::Tile, Family::Symbol, Family::Shape}) {
+        const QString array = QString::fromLatin1(board::arrayOf(f));
+        for (int i : indexes(array))
+            if (board::isPiece({f, i}))
+                all.push_back(
+                    {{f, i},
+                     {control(array, i)->twips(), f == Family::Tile ? tile(i)->caption() : QString()}});
+    }
+    return all;
+}
+
+void frmmagmoaat1::Restore(PieceId id, const PieceState& state) {
+    piece(id)->setTwips(state.place);
+    if (id.family == Family::Tile)
+        tile(id.index)->setCaption(state.caption);
+}
+
+// Runs one step of the teacher's and keeps what it changed, if anything, to be undone.
+template <class Fn> void frmmagmoaat1::AsStep(Step step, Fn act) {
+    const std::vector<board::PieceAt> before = Pieces();
+    act();
+    std::vector<board::PieceChange> changes = board::changesBetween(before, Pieces());
+    if (changes.empty())
+        return;
+    history_->push(new BoardStep(step, std::move(changes),
+                                 [this](PieceId id, const PieceState& state) { Restore(id, state); }));
 }
 
 // ---- Drag and drop plumbing ----

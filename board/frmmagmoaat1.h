@@ -3,6 +3,7 @@
 // stacked pieces (digit tiles, roster frames, symbols, Venn shapes and cards).
 // Pieces are dragged onto the board with the platform's drag and drop, enlarged
 // and shrunk on two magnifiers, thrown into the bin, and the board is cleared.
+// Every step the teacher takes can be undone and redone while the board is open.
 
 #include "app/screen.h"
 #include "board/board_rules.h"
@@ -12,6 +13,7 @@
 
 class QDropEvent;
 class QMimeData;
+class QUndoStack;
 
 namespace sd {
 
@@ -40,13 +42,22 @@ private:
     void Command1_Click();
     void Command2_Click();
     void Command6_Click();
+    void ClearBoard();
 
     // Private steps, in the board's own words.
     void PickUp(board::PieceId piece, Qt::MouseButton button, QPoint at);
     void DragDrop(board::Receiver on, const Control* receiver, board::PieceId piece, QPoint at);
+    void PlacePiece(board::Receiver on, const Control* receiver, board::PieceId piece, QPoint at);
     void SendHome(board::PieceId piece);
     void RecordHomes();
     void BringToFront(QWidget* piece);
+
+    // Undo: the Edit menu, every piece's state, and a step recorded as the
+    // pieces it changed.
+    void AddEditMenu();
+    std::vector<board::PieceAt> Pieces() const;
+    void Restore(board::PieceId piece, const board::PieceState& state);
+    template <class Fn> void AsStep(board::Step step, Fn act);
 
     // Drag and drop plumbing: which controls take a piece and as what.
     void AcceptDrops();
@@ -76,6 +87,9 @@ private:
     // Home places, recorded at load: left and top of tiles and symbols, the
     // whole place and size of shapes and cards.
     std::array<std::vector<QRect>, 3> home_;
+
+    // The steps taken since the board was opened.
+    QUndoStack* history_ = nullptr;
 };
 
 } // namespace sd

@@ -1,11 +1,13 @@
 // The blackboard as a teacher uses it: pieces taken from the panel's stacks and
 // dropped with the program's own drag data, enlarged, shrunk, counted up, sent
-// home and cleared away, with the curtain over the panel.
+// home and cleared away, with the curtain over the panel; and every step of it
+// undone and redone.
 
 #include "board/frmmagmoaat1.h"
 #include "support/screentest.h"
 
 #include <QDrag>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QtTest>
 
@@ -15,7 +17,11 @@ using namespace sd;
 using board::Family;
 using board::PieceId;
 
+// The steps a teacher can undo.
+enum class Act { Move, Bin, Background, Enlarge, Shrink, CountUp, CycleFrame, SymbolHome, Clear };
+
 Q_DECLARE_METATYPE(sd::board::PieceId)
+Q_DECLARE_METATYPE(Act)
 
 namespace {
 
@@ -104,6 +110,55 @@ class TestBoardScreen : public QObject {
         }
         return out;
     }
+
+    // A board with work on it: a counted digit, a frame, a symbol and a shape.
+    void layOut() {
+        toBoard(tileOf(24));
+        doubleClick(tileOf(24));
+        toBoard(tileOf(106), {3000, 5000});
+        toBoard(symbolOf(5), {5000, 3000});
+        toBoard(shapeOf(3), {1000, 5000});
+    }
+    void take(Act act) {
+        switch (act) {
+        case Act::Move:
+            toBoard(tileOf(24), {6000, 6000});
+            break;
+        case Act::Bin:
+            QVERIFY(drag(tileOf(24), w("Picture3"), {15, 15}));
+            break;
+        case Act::Background:
+            QVERIFY(drag(shapeOf(3), w("canvas"), {15, 15}));
+            break;
+        case Act::Enlarge:
+            QVERIFY(drag(shapeOf(3), w("Picture2"), {300, 300}));
+            break;
+        case Act::Shrink:
+            QVERIFY(drag(shapeOf(3), w("Picture1"), {300, 300}));
+            break;
+        case Act::CountUp:
+            doubleClick(tileOf(24));
+            break;
+        case Act::CycleFrame:
+            doubleClick(tileOf(106));
+            break;
+        case Act::SymbolHome:
+            doubleClick(symbolOf(5));
+            break;
+        case Act::Clear:
+            QTest::mouseClick(w("Command1"), Qt::LeftButton);
+            break;
+        }
+    }
+    void activate() {
+        s->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s));
+    }
+    void press(QKeyCombination keys) { QTest::keyClick(s, keys.key(), keys.keyboardModifiers()); }
+    static constexpr QKeyCombination kUndo = Qt::ControlModifier | Qt::Key_Z;
+    static constexpr QKeyCombination kRedo = Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z;
+    static constexpr QKeyCombination kRedoToo = Qt::ControlModifier | Qt::Key_Y;
+    QAction* entry(const char* name) const { return s->findChild<QAction*>(name); }
 
 private slots:
     void init() {
@@ -401,6 +456,95 @@ private slots:
         QCOMPARE(board::decodePiece(carried), std::optional(tileOf(3)));
         moveTo(press + QPoint(2 * QApplication::startDragDistance() + 2, 0));
         QCOMPARE(drags().size(), 1);
+    }
+
+    // Each step is undone back to exactly the board before it, and redone to
+    // exactly the board after it, with either redo key.
+    void undoAndRedoEachStep_data() {
+        QTest::addColumn<Act>("act");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("move") << Act::Move << "نقل القطعة";
+        QTest::newRow("into the bin") << Act::Bin << "إرجاع القطعة";
+        QTest::newRow("onto the background") << Act::Background << "إرجاع القطعة";
+        QTest::newRow("enlarge") << Act::Enlarge << "تكبير الشكل";
+        QTest::newRow("shrink") << Act::Shrink << "تصغير الشكل";
+        QTest::newRow("count up") << Act::CountUp << "تغيير القطعة";
+        QTest::newRow("next frame") << Act::CycleFrame << "تغيير القطعة";
+        QTest::newRow("symbol home") << Act::SymbolHome << "إرجاع القطعة";
+        QTest::newRow("clear the board") << Act::Clear << "مسح السبورة";
+    }
+    void undoAndRedoEachStep() {
+        QFETCH(Act, act);
+        QFETCH(QString, named);
+        activate();
+        layOut();
+        const QStringList before = snapshot();
+        take(act);
+        const QStringList after = snapshot();
+        QVERIFY(after != before);
+        QVERIFY(entry("editUndo")->text().startsWith("تراجع عن " + named + "\t"));
+        press(kUndo);
+        QCOMPARE(snapshot(), before);
+        QVERIFY(entry("editRedo")->text().startsWith("إعادة " + named + "\t"));
+        press(kRedo);
+        QCOMPARE(snapshot(), after);
+        press(kUndo);
+        press(kRedoToo);
+        QCOMPARE(snapshot(), after);
+    }
+
+    // From the opened board, every step one after the other, undone one by one
+    // back to it and redone one by one; a step that changes nothing is none.
+    void undoStepByStepToTheOpenedBoard() {
+        activate();
+        // The title the teacher wrote stays; the board's steps are what Ctrl+Z undoes.
+        w("Text1")->setFocus();
+        QTest::keyClicks(w("Text1"), "abc");
+        QVERIFY(!entry("editUndo")->isEnabled());
+        QVERIFY(drag(shapeOf(3), w("Text1"), {30, 30}));
+        QVERIFY(!entry("editUndo")->isEnabled());
+        QList<QStringList> boards{snapshot()};
+        layOut();
+        for (Act act : {Act::Move, Act::Enlarge, Act::Background, Act::CycleFrame, Act::Clear})
+            take(act);
+        // Each of layOut's five steps and the last five, in turn.
+        for (int k = 0; k < 10; ++k)
+            press(kUndo);
+        QCOMPARE(snapshot(), boards.first());
+        QVERIFY(!entry("editUndo")->isEnabled());
+        layOut();
+        for (Act act : {Act::Move, Act::Enlarge, Act::Background, Act::CycleFrame, Act::Clear}) {
+            boards << snapshot();
+            take(act);
+        }
+        boards << snapshot();
+        for (qsizetype k = boards.size() - 2; k >= 1; --k) {
+            press(kUndo);
+            QCOMPARE(snapshot(), boards[k]);
+        }
+        for (qsizetype k = 2; k < boards.size(); ++k) {
+            press(kRedo);
+            QCOMPARE(snapshot(), boards[k]);
+        }
+        QVERIFY(!entry("editRedo")->isEnabled());
+    }
+
+    // The Edit menu stands before the View menu; a reopened board has nothing to undo.
+    void aReopenedBoardStartsWithNoHistory() {
+        const QList<QAction*> menus = s->findChild<QMenuBar*>()->actions();
+        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus[0]->text(), QString("تحرير"));
+        QCOMPARE(menus[1]->text(), QString("عرض"));
+        layOut();
+        QVERIFY(entry("editUndo")->isEnabled());
+        QTest::mouseClick(w("Command6"), Qt::LeftButton);
+        sdtest::flushDeletes();
+        s = program->nav->show("frmmagmoaat1");
+        activate();
+        QVERIFY(!entry("editUndo")->isEnabled());
+        const QStringList opened = snapshot();
+        press(kUndo);
+        QCOMPARE(snapshot(), opened);
     }
 
     void thePreviewShowsTheShapeUnderThePointer() {
