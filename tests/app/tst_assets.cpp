@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <algorithm>
 #include <set>
 
 using namespace sd;
@@ -45,11 +46,13 @@ QStringList everyPicture() {
     return QStringList(names.begin(), names.end());
 }
 
-bool hasInk(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) != 0)
-                return true;
+bool hasInk(const QImage& picture) {
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (std::any_of(line, line + image.width(), [](QRgb p) { return qAlpha(p) != 0; }))
+            return true;
+    }
     return false;
 }
 
