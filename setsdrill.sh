@@ -90,8 +90,9 @@ windows_build() {
 # The suite under Wine, in the build's own prefix, with one Wine server for the
 # whole run rather than one started per test.
 windows_tests() {
-    export WINEPREFIX=$PWD/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export WINEPREFIX=$PWD/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
     [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true # the one wineboot left, or an earlier run's
     wineserver -p
     local rc=0
     run_tests build-windows || rc=$?

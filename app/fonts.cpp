@@ -61,6 +61,13 @@ void registerCarriedFonts() {
     }
 }
 
+// Glyphs keep their own widths (hinting only up and down, the Linux desktop's
+// usual), so a stored line measures the same on every system; on Windows this
+// also draws the text through DirectWrite.
+void keepWidths(QFont& f) {
+    f.setHintingPreference(QFont::PreferVerticalHinting);
+}
+
 } // namespace
 
 QStringList familiesFor(const QString& windowsName) {
@@ -90,6 +97,7 @@ void install() {
     // Menus, message boxes and tooltips use the application font, in points so
     // that it follows the system's own text size.
     QFont base;
+    keepWidths(base);
     base.setFamilies(familiesFor("Arial"));
     base.setPointSizeF(10);
     QApplication::setFont(base);
@@ -97,6 +105,7 @@ void install() {
 
 QFont make(const QString& windowsName, double points, bool bold, bool italic, bool underline) {
     QFont f;
+    keepWidths(f);
     f.setFamilies(familiesFor(windowsName));
     f.setPixelSize(twips::Scale().pointsToPx(points));
     f.setBold(bold);

@@ -14,7 +14,7 @@ build=$(realpath "$1")
 installer=$(ls -1t "$build"/setsdrill-*-windows-x64.exe | head -1)
 staged=$build/_CPack_Packages/win64/NSIS/$(basename "$installer" .exe)
 # No .NET or browser set-up, and no copies of the Start menu on this desktop.
-export WINEPREFIX=$build/wine-try WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEPREFIX=$build/wine-try WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 rm -rf "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
 wineserver -w

@@ -865,6 +865,8 @@ void TestControls::aMissingControlStopsNamingItAndTheScreen() {
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("SETSDRILL_LOOKUP"), lookup);
+    // On Windows a process without a console would log to the debugger only.
+    env.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QCoreApplication::applicationFilePath(),

@@ -15,8 +15,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 
 #include <sddl.h>
@@ -76,6 +80,7 @@ struct Machine {
 
 // A key's values, saved so a test run on a real machine gives them back.
 struct SavedKey {
+    SavedKey(const char* k, const char* v) : key(k), value(v) {}
     const char* key;
     const char* value;
     bool present = false;
