@@ -4,9 +4,11 @@
 #   ./setsdrill.sh test       install what is missing, build, run every test (CTest)
 #   ./setsdrill.sh sanitize   the same tests built with AddressSanitizer and UBSan
 #   ./setsdrill.sh shots [D]  render every screen to PNG in folder D (default: shots)
-#   ./setsdrill.sh package    a Debian package of the program, in build-package/
+#   ./setsdrill.sh package    a Debian package of the program, in build-package/, checked by lintian
 #   ./setsdrill.sh bench [R]  how fast every screen opens and its heaviest button answers (R runs each)
 #   ./setsdrill.sh monkey [N] the monkey, N actions (default 100000) on every screen, under the sanitizers
+#   ./setsdrill.sh a11y [D]   every screen's tree as a screen reader meets it, one file a screen in D
+#                             (default: a11y), under a private X server with the accessibility bus
 #   ./setsdrill.sh windows    Qt for Windows (once per machine), the program and its tests cross-compiled
 #                             in build-windows/, every test under Wine, the installer, and the
 #                             installer tried under Wine (silent install, start, uninstall)
@@ -19,8 +21,11 @@ PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-transla
           fonts-hosny-amiri fonts-noto-core fonts-noto-ui-core fonts-liberation2 fonts-dejavu-core
           desktop-file-utils appstream)
 
-# What CPack needs besides the build tools to make the .deb.
-PACKAGE_TOOLS=(dpkg-dev file)
+# What the accessibility dump needs: a private X server, the accessibility bus, its Python binding.
+A11Y_TOOLS=(xvfb xauth xdotool dbus at-spi2-core python3-pyatspi)
+
+# What CPack needs besides the build tools to make the .deb, and Debian's checker.
+PACKAGE_TOOLS=(dpkg-dev file lintian)
 
 # The Windows build: the MinGW-w64 cross compiler, Wine to run the tests and the
 # installer, NSIS to make it, a virtual display to look at it under Wine, and
@@ -101,6 +106,22 @@ windows_tests() {
     return $rc
 }
 
+# Debian's checker on the package just made. With a maintainer's address set
+# (DEBEMAIL, or EMAIL) any error or warning fails the command; without one the
+# package names no real maintainer, so the checker only reports.
+lint_package() { # folder
+    local deb
+    deb=$(ls -t "$1"/*.deb | head -n 1)
+    echo "lintian $deb"
+    if [ -n "${DEBEMAIL:-}${EMAIL:-}" ]; then
+        lintian --fail-on error,warning "$deb"
+    else
+        lintian --fail-on none "$deb"
+        echo "DEBEMAIL is not set: the package names no maintainer's address. Set DEBFULLNAME and" \
+             "DEBEMAIL (see the README) and make it again." >&2
+    fi
+}
+
 run_tests() { # folder
     ctest --test-dir "$1" --output-on-failure -j "$(nproc 2>/dev/null || echo 2)"
 }
@@ -149,8 +170,12 @@ package)
     install_missing "${PACKAGE_TOOLS[@]}"
     # Only the program, optimised as the tested build is (CPack strips it): neither
     # the tests nor the tools, so Qt Test is not needed.
+    # Configured again every time: the maintainer is read from DEBFULLNAME and
+    # DEBEMAIL as they are set now.
+    [ -f build-package/CMakeCache.txt ] && cmake build-package >/dev/null
     build build-package -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DSETSDRILL_TOOLS=OFF
     (cd build-package && cpack)
+    lint_package build-package
     ;;
 bench)
     install_missing
@@ -161,6 +186,12 @@ monkey)
     install_missing
     build build-asan -DSETSDRILL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     long_monkey "${2:-100000}"
+    ;;
+a11y)
+    install_missing "${A11Y_TOOLS[@]}"
+    build build
+    shift
+    dbus-run-session -- /usr/bin/python3 tools/a11y.py ./build/setsdrill "${@:-a11y}"
     ;;
 shots)
     install_missing
@@ -174,7 +205,7 @@ windows)
     packaging/windows/try-installer.sh build-windows
     ;;
 *)
-    echo "usage: $0 [run|test|sanitize|shots [folder]|package|bench [runs]|monkey [actions]|windows]" >&2
+    echo "usage: $0 [run|test|sanitize|shots [folder]|package|bench [runs]|monkey [actions]|a11y [folder [story...]]|windows]" >&2
     exit 2
     ;;
 esac

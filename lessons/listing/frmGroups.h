@@ -21,7 +21,7 @@ const std::vector<listing::NumberSpot>& frmGroupsNumbers();
 class frmGroups : public listing::ListingDrill {
     Q_OBJECT
 public:
-    explicit frmGroups(Navigator* navigator);
+    explicit frmGroups(Navigator* navigator) : ListingDrill(frmGroupsLayout(), frmGroupsDrill(), navigator) {}
     static const ScreenLayout& storedLayout() { return frmGroupsLayout(); }
 };
 

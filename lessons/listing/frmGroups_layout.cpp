@@ -1,4 +1,5 @@
 #include "app/version.h"
+#include "lessons/common/lesson_layout.h"
 #include "lessons/listing/frmGroups.h"
 #include "lessons/listing/listing_layout.h"
 
@@ -62,51 +63,49 @@ ControlSpec note(int index, const char* caption, Tw at) {
     return noteLabel(index, caption, at, kNoteFont);
 }
 
-std::vector<ControlSpec> controls() {
-    const std::vector<NumberSpot>& numbers = frmGroupsNumbers();
-    std::vector<ControlSpec> c{
-        {.kind = Kind::Image,
-         .name = "Image4",
-         .at = {0, 0, 480, 480},
-         .picture = "listing_groups_icon",
-         .stretch = true},
-        // The diagram: a rectangle with the ellipses of س (orange) and ص (yellow).
-        {.kind = Kind::Shape,
-         .name = "Shape6",
-         .at = {5400, 60, 5895, 2355},
-         .borderColor = kWhite,
-         .borderWidth = 3,
-         .fill = Fill::Solid,
-         .fillColor = kDark},
-        {.kind = Kind::Shape,
-         .name = "Shape1",
-         .at = {7380, 480, 3735, 1695},
-         .shape = ShapeKind::Oval,
-         .borderColor = kOrange,
-         .borderWidth = 2},
-        {.kind = Kind::Shape,
-         .name = "Shape2",
-         .at = {5700, 240, 4215, 1815},
-         .shape = ShapeKind::Oval,
-         .borderColor = kYellow,
-         .borderWidth = 2},
-        {.kind = Kind::Label,
-         .name = "Label1",
-         .index = 2,
-         .at = {10620, 300, 435, 495},
-         .caption = "س",
-         .font = kLetterFont,
-         .fore = kWhite,
-         .align = Align::Center},
-        {.kind = Kind::Label,
-         .name = "Label1",
-         .index = 7,
-         .at = {5760, 60, 435, 495},
-         .caption = "ص",
-         .font = kLetterFont,
-         .fore = kWhite,
-         .align = Align::Center},
-    };
+// The corner icon, and the diagram: a rectangle with the ellipses of س (orange)
+// and ص (yellow), its stars and numbers.
+void addDiagram(std::vector<ControlSpec>& c) {
+    c.push_back({.kind = Kind::Image,
+                 .name = "Image4",
+                 .at = {0, 0, 480, 480},
+                 .picture = "listing_groups_icon",
+                 .stretch = true});
+    c.push_back({.kind = Kind::Shape,
+                 .name = "Shape6",
+                 .at = {5400, 60, 5895, 2355},
+                 .borderColor = kWhite,
+                 .borderWidth = 3,
+                 .fill = Fill::Solid,
+                 .fillColor = kDark});
+    c.push_back({.kind = Kind::Shape,
+                 .name = "Shape1",
+                 .at = {7380, 480, 3735, 1695},
+                 .shape = ShapeKind::Oval,
+                 .borderColor = kOrange,
+                 .borderWidth = 2});
+    c.push_back({.kind = Kind::Shape,
+                 .name = "Shape2",
+                 .at = {5700, 240, 4215, 1815},
+                 .shape = ShapeKind::Oval,
+                 .borderColor = kYellow,
+                 .borderWidth = 2});
+    c.push_back({.kind = Kind::Label,
+                 .name = "Label1",
+                 .index = 2,
+                 .at = {10620, 300, 435, 495},
+                 .caption = "س",
+                 .font = kLetterFont,
+                 .fore = kWhite,
+                 .align = Align::Center});
+    c.push_back({.kind = Kind::Label,
+                 .name = "Label1",
+                 .index = 7,
+                 .at = {5760, 60, 435, 495},
+                 .caption = "ص",
+                 .font = kLetterFont,
+                 .fore = kWhite,
+                 .align = Align::Center});
     addStars(c,
              {{9840, 1680},
               {10500, 1320},
@@ -117,8 +116,11 @@ std::vector<ControlSpec> controls() {
               {6000, 1200},
               {5640, 1680}},
              FontSpec{"MS Sans Serif", 18});
-    addDiagramNumbers(c, numbers);
+    addDiagramNumbers(c, frmGroupsNumbers());
+}
 
+// Under the diagram: the instruction and "جديد".
+void addInstruction(std::vector<ControlSpec>& c) {
     c.push_back({.kind = Kind::Label,
                  .name = "Label4",
                  .index = 4,
@@ -134,9 +136,11 @@ std::vector<ControlSpec> controls() {
                  .font = kButtonFont,
                  .back = 0xC0FFC0,
                  .tabIndex = 35});
+}
 
-    // Notes: the intersection and union rules share one frame; the repeat note
-    // stands apart at the top left.
+// Notes: the intersection and union rules share one frame; the repeat note
+// stands apart at the top left.
+void addNotes(std::vector<ControlSpec>& c) {
     c.push_back({.kind = Kind::Shape,
                  .name = "Shape5",
                  .at = {300, 2280, 4695, 675},
@@ -152,8 +156,10 @@ std::vector<ControlSpec> controls() {
     repeat.back = 0x000040;
     repeat.opaque = true;
     c.push_back(repeat);
+}
 
-    // The score: earned over possible, and the clear button.
+// The score: earned over possible, the clear button, and the hidden counters.
+void addScore(std::vector<ControlSpec>& c) {
     c.push_back({.kind = Kind::Shape,
                  .name = "Shape4",
                  .at = {1440, 780, 1635, 1395},
@@ -176,7 +182,9 @@ std::vector<ControlSpec> controls() {
                      .font = FontSpec{"Arial", 27.75, true},
                      .fore = kWhite,
                      .align = Align::Center,
-                     .wordWrap = false});
+                     .wordWrap = false,
+                     .accessibleName = index == 2 ? "المجموع %1" : "من %1",
+                     .live = true});
     c.push_back({.kind = Kind::Button,
                  .name = "Command2",
                  .at = {480, 1560, 675, 495},
@@ -196,8 +204,10 @@ std::vector<ControlSpec> controls() {
                  .at = {240, 3900, 345, 375},
                  .caption = "0",
                  .visible = false});
+}
 
-    // The rows.
+// The rows: their frame, titles, boxes, buttons, row scores and answer keys.
+void addRows(std::vector<ControlSpec>& c) {
     c.push_back({.kind = Kind::Shape,
                  .name = "Shape3",
                  .at = {180, 3000, 11535, 3555},
@@ -262,6 +272,9 @@ std::vector<ControlSpec> controls() {
                      .tabIndex = 37 + r});
     }
     pressDiagramAndSeparators(c, tab - 1);
+    // Where each number lies, as the diagram's regions hold them.
+    placeDiagramNumbers(c, {"في س وفي ص", "في س وفي ص", "في س وفي ص", "في ص فقط", "في ص فقط", "في س فقط",
+                            "في س فقط", "خارج س وخارج ص"});
     const char* open[] = {"{ ", "{ ", "{  ", "{ "};
     for (int r = 0; r < 4; ++r) {
         const DrillRow& row = drill.rows[r];
@@ -269,39 +282,30 @@ std::vector<ControlSpec> controls() {
         for (const KeyElement& e : row.keyElements)
             elements.push_back(e.number);
         addAnswerKey(c, row.key, row.keyFirst, rosterKey(open[r], " ، ", " }", elements), kRows[r].keyLeft,
-                     kRows[r].checkTop, numbers);
+                     kRows[r].checkTop, frmGroupsNumbers());
     }
+}
 
-    c.push_back({.kind = Kind::Shape,
-                 .name = "Shape7",
-                 .at = {180, 7140, 1755, 975},
-                 .shape = ShapeKind::RoundedRectangle,
-                 .borderColor = 0x80FF80,
-                 .borderWidth = 3,
-                 .fill = Fill::Solid,
-                 .fillColor = kDark});
-    c.push_back({.kind = Kind::Button,
-                 .name = "Command12",
-                 .at = {240, 7200, 1635, 855},
-                 .caption = "خروج",
-                 .font = FontSpec{"Arial", 14.25, true},
-                 .back = 0xC0FFC0,
-                 .tabIndex = 41});
-    c.push_back({.kind = Kind::Label,
-                 .name = "Label30",
-                 .at = {480, 6660, 4455, 420},
-                 .caption = kCreditLine,
-                 .font = kCreditFont,
-                 .fore = 0x0000FF,
-                 .wordWrap = false,
-                 .visible = false});
-    c.push_back({.kind = Kind::Label,
-                 .name = "Label31",
-                 .at = {8220, 6960, 3600, 420},
-                 .caption = kContactLine,
-                 .font = FontSpec{"Traditional Arabic", 12, true},
-                 .fore = 0x0000FF,
-                 .wordWrap = false});
+std::vector<ControlSpec> controls() {
+    std::vector<ControlSpec> c;
+    addDiagram(c);
+    addInstruction(c);
+    addNotes(c);
+    addScore(c);
+    addRows(c);
+    lessons::addExitCorner(
+        c,
+        {.exit = {240, 7200, 1635, 855},
+         .exitBack = 0xC0FFC0,
+         .tabIndex = 41,
+         .frameBorder = 0x80FF80,
+         .frameBorderWidth = 3,
+         .frameFill = kDark,
+         .credit = {.name = "Label30", .at = {480, 6660, 4455, 420}, .font = kCreditFont, .fore = 0x0000FF},
+         .contact = {.name = "Label31",
+                     .at = {8220, 6960, 3600, 420},
+                     .font = FontSpec{"Traditional Arabic", 12, true},
+                     .fore = 0x0000FF}});
     return c;
 }
 
@@ -321,6 +325,7 @@ const ScreenLayout& frmGroupsLayout() {
         .screen = {.name = "frmGroups",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "التقاطع والاتحاد، تمارين 1",
                    .title = kWindowTitle,
                    .backColor = 0x102040,
                    .picture = "listing_groups_background",

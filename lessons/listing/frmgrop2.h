@@ -22,7 +22,7 @@ const std::vector<listing::NumberSpot>& frmgrop2Numbers();
 class frmgrop2 : public listing::ListingDrill {
     Q_OBJECT
 public:
-    explicit frmgrop2(Navigator* navigator);
+    explicit frmgrop2(Navigator* navigator) : ListingDrill(frmgrop2Layout(), frmgrop2Drill(), navigator) {}
     static const ScreenLayout& storedLayout() { return frmgrop2Layout(); }
 };
 

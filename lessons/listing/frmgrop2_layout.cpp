@@ -1,4 +1,5 @@
 #include "app/version.h"
+#include "lessons/common/lesson_layout.h"
 #include "lessons/listing/frmgrop2.h"
 #include "lessons/listing/listing_layout.h"
 
@@ -56,34 +57,32 @@ void addTitle(std::vector<ControlSpec>& c, int first, const char* a, const char*
     c.push_back(rowTitle(second, b, {9480, top, 600, 495}, kTitleFont));
 }
 
-std::vector<ControlSpec> controls() {
-    const std::vector<NumberSpot>& numbers = frmgrop2Numbers();
-    std::vector<ControlSpec> c{
-        {.kind = Kind::Image,
-         .name = "Image8",
-         .at = {0, 0, 480, 480},
-         .picture = "listing_three_sets_icon",
-         .stretch = true},
-        // The diagram: three ellipses in a row, ص (white), ع (yellow), س (orange).
-        {.kind = Kind::Shape,
-         .name = "Shape4",
-         .at = {5880, 660, 2295, 1875},
-         .shape = ShapeKind::Oval,
-         .borderColor = kWhite,
-         .borderWidth = 3},
-        {.kind = Kind::Shape,
-         .name = "Shape2",
-         .at = {6900, 720, 3135, 1635},
-         .shape = ShapeKind::Oval,
-         .borderColor = kYellow,
-         .borderWidth = 2},
-        {.kind = Kind::Shape,
-         .name = "Shape1",
-         .at = {8700, 600, 2055, 1755},
-         .shape = ShapeKind::Oval,
-         .borderColor = kOrange,
-         .borderWidth = 2},
-    };
+// The corner icon, and the diagram: three ellipses in a row, ص (white), ع
+// (yellow), س (orange), their letters, stars and numbers.
+void addDiagram(std::vector<ControlSpec>& c) {
+    c.push_back({.kind = Kind::Image,
+                 .name = "Image8",
+                 .at = {0, 0, 480, 480},
+                 .picture = "listing_three_sets_icon",
+                 .stretch = true});
+    c.push_back({.kind = Kind::Shape,
+                 .name = "Shape4",
+                 .at = {5880, 660, 2295, 1875},
+                 .shape = ShapeKind::Oval,
+                 .borderColor = kWhite,
+                 .borderWidth = 3});
+    c.push_back({.kind = Kind::Shape,
+                 .name = "Shape2",
+                 .at = {6900, 720, 3135, 1635},
+                 .shape = ShapeKind::Oval,
+                 .borderColor = kYellow,
+                 .borderWidth = 2});
+    c.push_back({.kind = Kind::Shape,
+                 .name = "Shape1",
+                 .at = {8700, 600, 2055, 1755},
+                 .shape = ShapeKind::Oval,
+                 .borderColor = kOrange,
+                 .borderWidth = 2});
     for (const auto& [index, letter, left, top] :
          {std::tuple{7, "ص", 5640, 480}, std::tuple{8, "ع", 7680, 240}, std::tuple{2, "س", 10620, 480}})
         // A little wider than stored, about the same centre: the free serif face's
@@ -107,8 +106,7 @@ std::vector<ControlSpec> controls() {
               {6420, 1140},
               {6420, 1980}},
              FontSpec{"MS Sans Serif", 18});
-    addDiagramNumbers(c, numbers);
-
+    addDiagramNumbers(c, frmgrop2Numbers());
     c.push_back({.kind = Kind::Label,
                  .name = "Label4",
                  // Widened to the left, where nothing stands: the free Naskh face needs
@@ -118,8 +116,10 @@ std::vector<ControlSpec> controls() {
                  .font = kInstructionFont,
                  .fore = kWhite,
                  .wordWrap = false});
+}
 
-    // The notes, on a picture panel: the two rules and, below them, the repeat note.
+// The notes, on a picture panel: the two rules and, below them, the repeat note.
+void addNotes(std::vector<ControlSpec>& c) {
     c.push_back({.kind = Kind::Image,
                  .name = "Image2",
                  .at = {480, 660, 4200, 1830},
@@ -129,9 +129,10 @@ std::vector<ControlSpec> controls() {
     c.push_back(noteLabel(2, "الاتحاد جميع العناصر في س أو   ص ", {510, 900, 4140, 495}, kNoteFont));
     c.push_back(noteLabel(1, "التقاطع هو العناصر المشتركة في س و ص", {510, 1440, 4140, 495}, kNoteFont));
     c.push_back(noteLabel(0, "يراعى عدم تكرار العنصر في المجموعة", {510, 1920, 4140, 495}, kNoteFont));
+}
 
-    // The rows: a frame round the boxes; titles and note buttons on the right,
-    // check buttons and answer keys on the left.
+// The row titles: a frame round the rows, then each row's title on the right.
+void addTitles(std::vector<ControlSpec>& c) {
     c.push_back({.kind = Kind::Shape,
                  .name = "Shape3",
                  .at = {4440, 3180, 7095, 4035},
@@ -148,7 +149,11 @@ std::vector<ControlSpec> controls() {
     addTitle(c, 5, "ع", "listing_union", "Image4", 6, "ص=", kRows[3].top);
     addTitle(c, 10, "س", "listing_intersection", "Image5", 11, "ص=", kRows[4].top);
     addTitle(c, 12, "س", "listing_union", "Image1", 13, "ص=", kRows[5].top);
+}
 
+// The rows' boxes and check buttons, "جديد", then the note buttons; returns the
+// next tab index.
+int addRows(std::vector<ControlSpec>& c) {
     const DrillData& drill = frmgrop2Drill();
     int tab = 0;
     for (int r = 0; r < 6; ++r) {
@@ -175,6 +180,9 @@ std::vector<ControlSpec> controls() {
                      .tabIndex = tab++});
     }
     pressDiagramAndSeparators(c, tab - 1);
+    // Where each number lies, as the diagram's regions hold them.
+    placeDiagramNumbers(c, {"في ع فقط", "في س وفي ع", "في س وفي ع", "في ع وفي ص", "في ع وفي ص", "في س فقط",
+                            "في س فقط", "في ص فقط", "في ص فقط"});
     c.push_back({.kind = Kind::Button,
                  .name = "Command1",
                  .at = {10920, 2040, 555, 495},
@@ -191,15 +199,19 @@ std::vector<ControlSpec> controls() {
                      .font = kButtonFont,
                      .back = kButtonGrey,
                      .tabIndex = tab++});
+    return tab;
+}
 
-    // Answer keys, elements as the drill's table copies them. Rows 2 and 6 write
-    // one comma without blanks and close without one; row 5 is the empty set.
+// Answer keys, elements as the drill's table copies them. Rows 2 and 6 write
+// one comma without blanks and close without one; row 5 is the empty set.
+void addAnswerKeys(std::vector<ControlSpec>& c) {
     const struct {
         const char* open;
         const char* close;
         std::vector<KeySign> signs;
     } keySigns[] = {{"{ ", " }", {}}, {"{ ", "}", {{10, "،"}}}, {"{  ", " }", {}},
                     {"{ ", " }", {}}, {"{  ", "}", {}},         {"{ ", "}", {{14, "،"}}}};
+    const DrillData& drill = frmgrop2Drill();
     for (int r = 0; r < 6; ++r) {
         const DrillRow& row = drill.rows[r];
         std::vector<int> elements;
@@ -207,39 +219,30 @@ std::vector<ControlSpec> controls() {
             elements.push_back(e.number);
         addAnswerKey(c, row.key, row.keyFirst,
                      rosterKey(keySigns[r].open, " ، ", keySigns[r].close, elements, keySigns[r].signs),
-                     kKeyLeft, kRows[r].top, numbers);
+                     kKeyLeft, kRows[r].top, frmgrop2Numbers());
     }
+}
 
-    c.push_back({.kind = Kind::Shape,
-                 .name = "Shape7",
-                 .at = {120, 7440, 1755, 975},
-                 .shape = ShapeKind::RoundedRectangle,
-                 .borderColor = kBlueButton,
-                 .borderWidth = 3,
-                 .fill = Fill::Solid,
-                 .fillColor = kDark});
-    c.push_back({.kind = Kind::Button,
-                 .name = "Command12",
-                 .at = {180, 7500, 1635, 855},
-                 .caption = "خروج",
-                 .font = FontSpec{"Arial", 14.25, true},
-                 .back = 0xC0C0FF,
-                 .tabIndex = tab++});
-    c.push_back({.kind = Kind::Label,
-                 .name = "Label30",
-                 .at = {4140, 7560, 4455, 420},
-                 .caption = kCreditLine,
-                 .font = kCreditFont,
-                 .fore = 0x0000FF,
-                 .wordWrap = false,
-                 .visible = false});
-    c.push_back({.kind = Kind::Label,
-                 .name = "Label5",
-                 .at = {7860, 7620, 3600, 420},
-                 .caption = kContactLine,
-                 .font = FontSpec{"Traditional Arabic", 12, true},
-                 .fore = 0x0000FF,
-                 .wordWrap = false});
+std::vector<ControlSpec> controls() {
+    std::vector<ControlSpec> c;
+    addDiagram(c);
+    addNotes(c);
+    addTitles(c);
+    const int exitTab = addRows(c);
+    addAnswerKeys(c);
+    lessons::addExitCorner(
+        c,
+        {.exit = {180, 7500, 1635, 855},
+         .exitBack = 0xC0C0FF,
+         .tabIndex = exitTab,
+         .frameBorder = kBlueButton,
+         .frameBorderWidth = 3,
+         .frameFill = kDark,
+         .credit = {.name = "Label30", .at = {4140, 7560, 4455, 420}, .font = kCreditFont, .fore = 0x0000FF},
+         .contact = {.name = "Label5",
+                     .at = {7860, 7620, 3600, 420},
+                     .font = FontSpec{"Traditional Arabic", 12, true},
+                     .fore = 0x0000FF}});
     return c;
 }
 
@@ -259,6 +262,7 @@ const ScreenLayout& frmgrop2Layout() {
         .screen = {.name = "frmgrop2",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "التقاطع والاتحاد، تمارين 2",
                    .title = kWindowTitle,
                    .backColor = 0x181848,
                    .picture = "listing_three_sets_background",

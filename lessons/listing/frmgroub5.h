@@ -21,7 +21,7 @@ const std::vector<listing::NumberSpot>& frmgroub5Numbers();
 class frmgroub5 : public listing::ListingDrill {
     Q_OBJECT
 public:
-    explicit frmgroub5(Navigator* navigator);
+    explicit frmgroub5(Navigator* navigator) : ListingDrill(frmgroub5Layout(), frmgroub5Drill(), navigator) {}
     static const ScreenLayout& storedLayout() { return frmgroub5Layout(); }
 };
 

@@ -1,4 +1,5 @@
 #include "app/version.h"
+#include "lessons/common/lesson_layout.h"
 #include "lessons/listing/frmgroub5.h"
 #include "lessons/listing/listing_layout.h"
 
@@ -59,46 +60,44 @@ constexpr const char* kRowNumbers[] = {"(1)", "(2)", "(3)", "(4)"};
 const char* const kBoxNames[] = {"خانة عنصر من س - ص", "خانة عنصر من ص - س", "خانة عنصر من س ∩ ص",
                                  "خانة عنصر من س ∪ ص"};
 
-std::vector<ControlSpec> controls() {
-    const std::vector<NumberSpot>& numbers = frmgroub5Numbers();
-    std::vector<ControlSpec> c{
-        {.kind = Kind::Image,
-         .name = "Image4",
-         .at = {0, 0, 480, 480},
-         .picture = "listing_groups_icon",
-         .stretch = true},
-        // The rows' frame first: the instruction, the notes frame and the diagram's
-        // edge stand on it.
-        {.kind = Kind::Shape,
-         .name = "Shape3",
-         .at = {60, 2580, 11655, 4635},
-         .back = kBlack,
-         .opaque = true,
-         .shape = ShapeKind::RoundedRectangle,
-         .borderColor = kWhite,
-         .borderWidth = 3},
-        // The diagram: a rounded rectangle with the ellipses of س (orange) and ص (yellow).
-        {.kind = Kind::Shape,
-         .name = "Shape6",
-         .at = {5640, 60, 6075, 2535},
-         .back = kBlack,
-         .opaque = true,
-         .shape = ShapeKind::RoundedRectangle,
-         .borderColor = kWhite,
-         .borderWidth = 3},
-        {.kind = Kind::Shape,
-         .name = "Shape1",
-         .at = {7140, 660, 3735, 1695},
-         .shape = ShapeKind::Oval,
-         .borderColor = kOrange,
-         .borderWidth = 2},
-        {.kind = Kind::Shape,
-         .name = "Shape2",
-         .at = {5820, 420, 3855, 1815},
-         .shape = ShapeKind::Oval,
-         .borderColor = kYellow,
-         .borderWidth = 2},
-    };
+// The corner icon, the rows' frame (the instruction, the notes frame and the
+// diagram's edge stand on it), and the diagram: a rounded rectangle with the
+// ellipses of س (orange) and ص (yellow), their letters, stars and numbers, and
+// the instruction under it.
+void addDiagram(std::vector<ControlSpec>& c) {
+    c.push_back({.kind = Kind::Image,
+                 .name = "Image4",
+                 .at = {0, 0, 480, 480},
+                 .picture = "listing_groups_icon",
+                 .stretch = true});
+    c.push_back({.kind = Kind::Shape,
+                 .name = "Shape3",
+                 .at = {60, 2580, 11655, 4635},
+                 .back = kBlack,
+                 .opaque = true,
+                 .shape = ShapeKind::RoundedRectangle,
+                 .borderColor = kWhite,
+                 .borderWidth = 3});
+    c.push_back({.kind = Kind::Shape,
+                 .name = "Shape6",
+                 .at = {5640, 60, 6075, 2535},
+                 .back = kBlack,
+                 .opaque = true,
+                 .shape = ShapeKind::RoundedRectangle,
+                 .borderColor = kWhite,
+                 .borderWidth = 3});
+    c.push_back({.kind = Kind::Shape,
+                 .name = "Shape1",
+                 .at = {7140, 660, 3735, 1695},
+                 .shape = ShapeKind::Oval,
+                 .borderColor = kOrange,
+                 .borderWidth = 2});
+    c.push_back({.kind = Kind::Shape,
+                 .name = "Shape2",
+                 .at = {5820, 420, 3855, 1815},
+                 .shape = ShapeKind::Oval,
+                 .borderColor = kYellow,
+                 .borderWidth = 2});
     // The letters a little wider than stored, about the same centre: the free serif
     // face's letters are wider than the classic one's. ص stands a little to the
     // right of its stored place, or its tail would run into the diagram's edge.
@@ -122,8 +121,7 @@ std::vector<ControlSpec> controls() {
               {6480, 1380},
               {9000, 60}},
              FontSpec{"MS Sans Serif", 18});
-    addDiagramNumbers(c, numbers);
-
+    addDiagramNumbers(c, frmgroub5Numbers());
     c.push_back({.kind = Kind::Label,
                  .name = "Label4",
                  // Widened to the left, where nothing stands: the free Naskh face needs
@@ -133,10 +131,12 @@ std::vector<ControlSpec> controls() {
                  .font = kInstructionFont,
                  .fore = kWhite,
                  .wordWrap = false});
+}
 
-    // Notes: the four rules share one frame; the repeat note stands below the rows.
-    // The frame reaches left to the rows' edge: the definitions of the differences,
-    // in the free faces, are wider than its classic width.
+// Notes: the four rules share one frame; the repeat note stands below the rows.
+// The frame reaches left to the rows' edge: the definitions of the differences,
+// in the free faces, are wider than its classic width.
+void addNotes(std::vector<ControlSpec>& c) {
     c.push_back({.kind = Kind::Shape,
                  .name = "Shape5",
                  .at = {60, 2220, 5175, 675},
@@ -152,8 +152,10 @@ std::vector<ControlSpec> controls() {
     c.push_back(noteLabel(2, "الاتحاد جميع العناصر في س أو   ص ", rule, kNoteFont));
     // Widened to the left of its stored place, to be read whole.
     c.push_back(noteLabel(0, "يراعى عدم تكرار العنصر في المجموعة", {6000, 6720, 4155, 495}, kNoteFont));
+}
 
-    // The score: earned over possible, and the clear button.
+// The score: earned over possible, and the hidden counters.
+void addScore(std::vector<ControlSpec>& c) {
     c.push_back({.kind = Kind::Shape,
                  .name = "Shape4",
                  .at = {1740, 600, 1635, 1395},
@@ -176,7 +178,9 @@ std::vector<ControlSpec> controls() {
                      .font = FontSpec{"Arial", 27.75, true},
                      .fore = kWhite,
                      .align = Align::Center,
-                     .wordWrap = false});
+                     .wordWrap = false,
+                     .accessibleName = index == 2 ? "المجموع %1" : "من %1",
+                     .live = true});
     for (const auto& [index, top] : {std::pair{0, 2880}, std::pair{1, 3600}})
         c.push_back({.kind = Kind::Label,
                      .name = "Label5",
@@ -184,8 +188,11 @@ std::vector<ControlSpec> controls() {
                      .at = {240, top, 345, 375},
                      .caption = "0",
                      .visible = false});
+}
 
-    // The rows.
+// The rows: titles, row scores, boxes and check buttons, then "جديد", "مسح" and
+// the note buttons; returns the next tab index.
+int addRows(std::vector<ControlSpec>& c) {
     c.push_back(rowTitle(0, "س - ص=", {9780, 3360, 1470, 495}, kTitleFont));
     c.push_back(rowTitle(1, "ص- س=", {9720, 4200, 1530, 495}, kTitleFont));
     c.push_back(rowTitle(3, "س", {10665, 5100, 585, 495}, kTitleFont));
@@ -235,6 +242,9 @@ std::vector<ControlSpec> controls() {
                      .tabIndex = tab++});
     }
     pressDiagramAndSeparators(c, tab - 1);
+    // Where each number lies, as the diagram's regions hold them.
+    placeDiagramNumbers(c, {"في س وفي ص", "في س وفي ص", "في س وفي ص", "في ص فقط", "في ص فقط", "في س فقط",
+                            "في س فقط", "خارج س وخارج ص"});
     c.push_back({.kind = Kind::Button,
                  .name = "Command1",
                  .at = {11100, 1860, 555, 495},
@@ -259,51 +269,46 @@ std::vector<ControlSpec> controls() {
                      .back = kDark,
                      .tooltip = kNoteTooltip,
                      .tabIndex = tab++});
+    return tab;
+}
 
-    // Answer keys, elements as the drill's table copies them; the differences close
-    // without a blank.
+// Answer keys, elements as the drill's table copies them; the differences close
+// without a blank.
+void addAnswerKeys(std::vector<ControlSpec>& c) {
     const char* open[] = {"{ ", "{ ", "{  ", "{ "};
     const char* close[] = {"}", "}", " }", " }"};
+    const DrillData& drill = frmgroub5Drill();
     for (int r = 0; r < 4; ++r) {
         const DrillRow& row = drill.rows[r];
         std::vector<int> elements;
         for (const KeyElement& e : row.keyElements)
             elements.push_back(e.number);
         addAnswerKey(c, row.key, row.keyFirst, rosterKey(open[r], " ، ", close[r], elements), kKeyLeft,
-                     kRows[r].checkTop, numbers);
+                     kRows[r].checkTop, frmgroub5Numbers());
     }
+}
 
-    c.push_back({.kind = Kind::Shape,
-                 .name = "Shape7",
-                 .at = {120, 7320, 1755, 975},
-                 .shape = ShapeKind::RoundedRectangle,
-                 .borderColor = 0xFF8080,
-                 .borderWidth = 3,
-                 .fill = Fill::Solid,
-                 .fillColor = kDark});
-    c.push_back({.kind = Kind::Button,
-                 .name = "Command12",
-                 .at = {180, 7380, 1635, 855},
-                 .caption = "خروج",
-                 .font = FontSpec{"Arial", 14.25, true},
-                 .back = 0xFFC0C0,
-                 .tabIndex = tab++});
-    c.push_back({.kind = Kind::Label,
-                 .name = "Label30",
-                 .at = {2040, 7320, 4455, 420},
-                 .caption = kCreditLine,
-                 .font = kCreditFont,
-                 .fore = 0x0000FF,
-                 .wordWrap = false,
-                 .visible = false});
-    c.push_back({.kind = Kind::Label,
-                 .name = "Label5",
-                 .index = 4,
-                 .at = {6780, 7260, 3600, 420},
-                 .caption = kContactLine,
-                 .font = FontSpec{"Traditional Arabic", 12, true},
-                 .fore = 0x0000FF,
-                 .wordWrap = false});
+std::vector<ControlSpec> controls() {
+    std::vector<ControlSpec> c;
+    addDiagram(c);
+    addNotes(c);
+    addScore(c);
+    const int exitTab = addRows(c);
+    addAnswerKeys(c);
+    lessons::addExitCorner(
+        c,
+        {.exit = {180, 7380, 1635, 855},
+         .exitBack = 0xFFC0C0,
+         .tabIndex = exitTab,
+         .frameBorder = 0xFF8080,
+         .frameBorderWidth = 3,
+         .frameFill = kDark,
+         .credit = {.name = "Label30", .at = {2040, 7320, 4455, 420}, .font = kCreditFont, .fore = 0x0000FF},
+         .contact = {.name = "Label5",
+                     .index = 4,
+                     .at = {6780, 7260, 3600, 420},
+                     .font = FontSpec{"Traditional Arabic", 12, true},
+                     .fore = 0x0000FF}});
     return c;
 }
 
@@ -323,6 +328,7 @@ const ScreenLayout& frmgroub5Layout() {
         .screen = {.name = "frmgroub5",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "الفرق بين مجموعتين",
                    .title = kWindowTitle,
                    .backColor = 0x300810,
                    .picture = "listing_difference_background",

@@ -6,15 +6,12 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 
+#include <algorithm>
+#include <iterator>
+
 namespace sd::listing {
 
 namespace {
-
-// The hidden counters and the shown totals of the scored drills.
-constexpr ControlRef kDuplicate{"Label5", 0};
-constexpr ControlRef kCorrect{"Label5", 1};
-constexpr ControlRef kEarned{"Label5", 2};
-constexpr ControlRef kPossible{"Label5", 3};
 
 constexpr int kRepeatNote = 0; // Label2(0): "do not repeat an element"
 
@@ -28,18 +25,82 @@ QString decimalPoint() {
 constexpr QRgb kCurrentFrame = 0xFFFF00;
 constexpr QRgb kBoxFrame = 0x707070;
 
+// The wiring the three drills share for their rows 0 to 3.
+struct StandardWiring {
+    const char* boxes;
+    int count;
+    const char* key;
+};
+constexpr StandardWiring kStandardRows[] = {
+    {"Text1", 8, "lbl3"}, {"Text2", 8, "lbl2"}, {"Text3", 7, "lbl4"}, {"Text4", 8, "lbl5"}};
+constexpr int kStandardRowCount = int(std::size(kStandardRows));
+constexpr int kFirstCheckButton = kStandardRowCount; // Cmd1(0..3) are the note buttons
+
 } // namespace
+
+DrillRow standardRow(int r, DrillRow rest) {
+    r = std::clamp(r, 0, kStandardRowCount - 1);
+    int separatorBase = 0; // each row's separators follow the rows above: n boxes, n + 1 signs
+    for (int above = 0; above < r; ++above)
+        separatorBase += kStandardRows[above].count + 1;
+    rest.boxes = kStandardRows[r].boxes;
+    rest.first = 0;
+    rest.count = kStandardRows[r].count;
+    rest.separatorBase = separatorBase;
+    rest.noteButton = r;
+    rest.checkButton = kFirstCheckButton + r;
+    rest.key = kStandardRows[r].key;
+    rest.keyFirst = 0;
+    return rest;
+}
 
 ListingDrill::ListingDrill(const ScreenLayout& layout, const DrillData& data, Navigator* navigator)
     : Screen(layout, navigator), data_(data) {
+    QStringList arrays; // distinct entry-box arrays, in row order
     for (const DrillRow& row : data_.rows)
-        if (!boxArrays_.contains(QString::fromLatin1(row.boxes)))
-            boxArrays_.append(QString::fromLatin1(row.boxes));
-    for (const QString& boxes : std::as_const(boxArrays_)) {
-        onArray<TextBox>(boxes, &TextBox::clicked, [this, boxes](int i) { Text_Click(boxes, i); });
-        onArray<TextBox>(boxes, &TextBox::gotFocus, [this, boxes](int i) { Text_GotFocus(boxes, i); });
-        onArray<TextBox>(boxes, &QLineEdit::textChanged, [this, boxes](int i) { Text_Change(boxes, i); });
+        if (!arrays.contains(QString::fromLatin1(row.boxes)))
+            arrays.append(QString::fromLatin1(row.boxes));
+    for (const QString& name : std::as_const(arrays)) {
+        const QString frames = QString::fromLatin1(boxFrameName(name.toLatin1().constData()));
+        QList<Box>& array = boxArrays_.emplace_back();
+        for (int i : indexes(name))
+            array.append({get<TextBox>(name, i), find<Shape>(frames, i)});
     }
+    for (const DrillRow& spec : data_.rows) {
+        Row& row = rows_.emplace_back();
+        const QString boxes = QString::fromLatin1(spec.boxes);
+        const QString key = QString::fromLatin1(spec.key);
+        for (int p = 0; p < spec.count; ++p)
+            row.boxes.append(get<TextBox>(boxes, spec.first + p));
+        row.note = get<CommandButton>("Cmd1", spec.noteButton);
+        row.check = get<CommandButton>("Cmd1", spec.checkButton);
+        for (const ControlRef& t : spec.title)
+            row.title.append(control(QString::fromLatin1(t.name), t.index));
+        for (int i = spec.keyFirst; i <= spec.keyLast; ++i)
+            row.key.append(get<Label>(key, i));
+        for (const KeyElement& e : spec.keyElements)
+            row.copies.append(std::pair(get<Label>(key, e.label), get<Label>("lbl1", e.number)));
+        if (spec.scoring)
+            row.score = get<Label>(QString::fromLatin1(spec.scoreLabel.name), spec.scoreLabel.index);
+    }
+    numbers_ = getArray<Label>("lbl1");
+    separators_ = getArray<Label>("lbl11");
+    NameRows();
+    for (int i : indexes("Label2"))
+        notes_.insert(i, get<Label>("Label2", i));
+    if (scored())
+        totals_ = {get<Label>("Label5", 0), get<Label>("Label5", 1), get<Label>("Label5", 2),
+                   get<Label>("Label5", 3)};
+
+    for (const QList<Box>& array : std::as_const(boxArrays_))
+        for (const Box& b : array) {
+            TextBox* box = b.box;
+            connect(box, &TextBox::clicked, this, [this, box] { Text_Click(box); });
+            connect(box, &TextBox::gotFocus, this, [this, box] { Text_GotFocus(box); });
+        }
+    for (int r = 0; r < int(rows_.size()); ++r)
+        for (int p = 0; p < rows_[r].boxes.size(); ++p)
+            connect(rows_[r].boxes[p], &QLineEdit::textChanged, this, [this, r, p] { Text_Change(r, p); });
     onArray<Label>("lbl1", &Label::clicked, [this](int k) { lbl1_Click(k); });
     onArray<Label>("lbl11", &Label::clicked, [this](int k) { lbl11_Click(k); });
     onArray<CommandButton>("Cmd1", &QAbstractButton::clicked, [this](int i) { Cmd1_Click(i); });
@@ -55,42 +116,32 @@ ListingDrill::ListingDrill(const ScreenLayout& layout, const DrillData& data, Na
 // ---------------------------------------------------------------- load
 
 void ListingDrill::Form_Load() {
-    for (const DrillRow& row : data_.rows) {
-        const auto* note = find<CommandButton>("Cmd1", row.noteButton);
-        if (!note)
-            continue;
-        const int top = note->top();
-        for (const ControlRef& t : row.title)
-            if (Control* c = control(QString::fromLatin1(t.name), t.index))
-                c->setTop(top);
-        if (auto* check = find<CommandButton>("Cmd1", row.checkButton))
-            check->setTop(top);
-        const QString key = QString::fromLatin1(row.key);
-        Control* previous = nullptr;
-        for (int i = row.keyFirst; i <= row.keyLast; ++i) {
-            Control* label = find(key, i);
-            if (!label)
-                continue;
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        const Row& row = rows_[r];
+        const int top = row.note->top();
+        for (Control* c : row.title)
+            c->setTop(top);
+        row.check->setTop(top);
+        const Label* previous = nullptr;
+        for (Label* label : row.key) {
             label->setTop(top);
             // Each label stands right against the one before it, reading right to left.
-            if (row.packKey && previous)
+            if (data_.rows[r].packKey && previous)
                 label->setLeft(previous->left() - label->twipsWidth());
             previous = label;
         }
     }
     FlattenAllBoxes();
-    if (!data_.rows.empty())
-        if (TextBox* first = box(data_.rows.front(), 0))
-            makeCurrent(first);
+    if (!rows_.empty() && !rows_.front().boxes.isEmpty())
+        makeCurrent(rows_.front().boxes.front());
 }
 
 // ---------------------------------------------------------------- the current box
 
 void ListingDrill::FlattenAllBoxes() {
-    for (const QString& boxes : std::as_const(boxArrays_))
-        for (int i : indexes(boxes))
-            if (auto* b = get<TextBox>(boxes, i))
-                b->setAppearance(0);
+    for (const QList<Box>& array : std::as_const(boxArrays_))
+        for (const Box& b : array)
+            b.box->setAppearance(0);
     DrawBoxFrames();
 }
 
@@ -102,32 +153,28 @@ void ListingDrill::makeCurrent(TextBox* b) {
 
 // The frames follow the boxes' looks; they record nothing themselves.
 void ListingDrill::DrawBoxFrames() {
-    for (const QString& boxes : std::as_const(boxArrays_))
-        for (int i : indexes(boxes)) {
-            const auto* b = get<TextBox>(boxes, i);
-            auto* frame = find<Shape>(QString::fromLatin1(boxFrameName(boxes.toLatin1().constData())), i);
-            if (b && frame)
-                frame->setBorderColor(QColor::fromRgb(b->appearance() == 1 ? kCurrentFrame : kBoxFrame));
-        }
+    for (const QList<Box>& array : std::as_const(boxArrays_))
+        for (const Box& b : array)
+            if (b.frame)
+                b.frame->setBorderColor(
+                    QColor::fromRgb(b.box->appearance() == 1 ? kCurrentFrame : kBoxFrame));
 }
 
 // The 3D look is the only record of which box is current.
 TextBox* ListingDrill::currentBox() const {
-    for (const QString& boxes : boxArrays_)
-        for (int i : indexes(boxes))
-            if (auto* b = get<TextBox>(boxes, i); b && b->appearance() == 1)
-                return b;
+    for (const QList<Box>& array : boxArrays_)
+        for (const Box& b : array)
+            if (b.box->appearance() == 1)
+                return b.box;
     return nullptr;
 }
 
-void ListingDrill::Text_Click(const QString& boxes, int i) {
-    if (auto* b = get<TextBox>(boxes, i))
-        makeCurrent(b);
+void ListingDrill::Text_Click(TextBox* b) {
+    makeCurrent(b);
 }
 
-void ListingDrill::Text_GotFocus(const QString& boxes, int i) {
-    auto* b = get<TextBox>(boxes, i);
-    if (!b || handingFocusBack_)
+void ListingDrill::Text_GotFocus(TextBox* b) {
+    if (handingFocusBack_)
         return;
     makeCurrent(b);
     // A box holds one character: what the pupil types next replaces it. Deferred,
@@ -141,65 +188,56 @@ void ListingDrill::Text_GotFocus(const QString& boxes, int i) {
 
 // ---------------------------------------------------------------- writing
 
-void ListingDrill::Text_Change(const QString& boxes, int i) {
-    const DrillRow* row = rowOf(boxes, i);
-    if (!row)
-        return;
-    for (const SeparatorSign& s : liveBraces(row->separatorBase, i - row->first))
-        if (auto* sep = get<Label>("lbl11", s.index))
+void ListingDrill::Text_Change(int row, int p) {
+    for (const SeparatorSign& s : liveBraces(data_.rows[row].separatorBase, p))
+        if (Label* sep = separators_.value(s.index))
             sep->setCaption(s.caption);
 }
 
 void ListingDrill::lbl1_Click(int k) {
     TextBox* current = currentBox();
-    const auto* number = get<Label>("lbl1", k);
-    if (!current || !number)
+    if (!current)
         return;
-    current->setText(number->caption());
+    current->setText(numbers_[k]->caption());
     // Move on within the same array; the last box stays current and is overwritten.
-    const QList<int> order = indexes(current->controlName());
-    const qsizetype at = order.indexOf(current->controlIndex());
-    if (at < 0 || at + 1 >= order.size())
-        return;
-    if (auto* next = get<TextBox>(current->controlName(), order[at + 1])) {
-        moveFocusTo(next);
-        makeCurrent(next);
-    }
+    for (const QList<Box>& array : std::as_const(boxArrays_))
+        for (qsizetype at = 0; at + 1 < array.size(); ++at)
+            if (array[at].box == current) {
+                TextBox* next = array[at + 1].box;
+                moveFocusTo(next);
+                makeCurrent(next);
+                return;
+            }
 }
 
 void ListingDrill::lbl11_Click(int k) {
-    if (auto* sep = get<Label>("lbl11", k))
-        sep->setCaption(nextSeparator(sep->caption()));
+    separators_[k]->setCaption(nextSeparator(separators_[k]->caption()));
 }
 
 // ---------------------------------------------------------------- new problem
 
 void ListingDrill::Command1_Click() {
     if (scored()) {
-        for (const DrillRow& row : data_.rows) {
-            if (!row.scoring)
+        for (const Row& row : rows_) {
+            if (!row.score)
                 continue;
-            setNumber(row.scoreLabel, 0);
-            if (auto* check = get<CommandButton>("Cmd1", row.checkButton))
-                check->setEnabled(true);
+            setNumber(row.score, 0);
+            row.check->setEnabled(true);
         }
-        setNumber(kDuplicate, 0);
-        setNumber(kCorrect, 0);
+        setNumber(totals_.duplicate, 0);
+        setNumber(totals_.correct, 0);
     }
-    for (int k : indexes("lbl1"))
-        if (auto* number = get<Label>("lbl1", k))
-            number->setCaption(RenumberDigit(number->caption()));
-    for (const DrillRow& row : data_.rows)
-        for (int i = row.keyFirst; i <= row.keyLast; ++i)
-            if (Control* label = find(QString::fromLatin1(row.key), i))
-                label->widget()->setVisible(false);
+    for (Label* number : std::as_const(numbers_))
+        number->setCaption(RenumberDigit(number->caption()));
+    for (const Row& row : rows_)
+        for (Label* label : row.key)
+            label->setVisible(false);
     // Clearing a box that held text redraws the braces around it.
-    for (const QString& boxes : std::as_const(boxArrays_))
-        for (int i : indexes(boxes))
-            if (auto* b = get<TextBox>(boxes, i)) {
-                b->setText(QString());
-                b->setBackColor(QColor::fromRgb(kBlack));
-            }
+    for (const QList<Box>& array : std::as_const(boxArrays_))
+        for (const Box& b : array) {
+            b.box->setText(QString());
+            b.box->setBackColor(QColor::fromRgb(kBlack));
+        }
     if (data_.repeatNote == RepeatNoteCleared::ByNewProblem)
         showNote(kRepeatNote, false);
 }
@@ -210,15 +248,15 @@ void ListingDrill::Cmd1_Click(int index) {
     if (data_.repeatNote == RepeatNoteCleared::ByAnyRowButton)
         showNote(kRepeatNote, false);
     RefreshAnswerKeys();
-    if (const DrillRow* row = rowChecked(index)) {
-        if (row->scoring) {
-            setNumber(row->scoreLabel, 0);
-            setNumber(kDuplicate, 0);
-            setNumber(kCorrect, 0);
+    if (const int r = rowChecked(index); r >= 0) {
+        if (const Row& row = rows_[r]; row.score) {
+            setNumber(row.score, 0);
+            setNumber(totals_.duplicate, 0);
+            setNumber(totals_.correct, 0);
         }
-        JudgeRow(*row);
-        if (row->scoring)
-            ScoreRow(*row);
+        JudgeRow(r);
+        if (rows_[r].score)
+            ScoreRow(r);
     }
     if (const DrillNote* note = noteOf(index)) {
         for (int n : note->show)
@@ -228,48 +266,63 @@ void ListingDrill::Cmd1_Click(int index) {
     }
 }
 
-void ListingDrill::RefreshAnswerKeys() {
-    for (const DrillRow& row : data_.rows)
-        for (const KeyElement& e : row.keyElements) {
-            auto* label = get<Label>(QString::fromLatin1(row.key), e.label);
-            const auto* number = get<Label>("lbl1", e.number);
-            if (label && number)
-                label->setCaption(number->caption());
-        }
+// What a screen reader calls each box, separator and row button: its row and its
+// place, so that no two sound alike. The row's name is its boxes' stored name.
+void ListingDrill::NameRows() {
+    for (int r = 0; r < int(rows_.size()); ++r) {
+        const Row& row = rows_[r];
+        const QString name = row.boxes.first()->spokenName();
+        for (int p = 0; p < row.boxes.size(); ++p)
+            row.boxes[p]->setSpokenName(spokenBox(name, p, int(row.boxes.size())));
+        for (int k = 0; k <= row.boxes.size(); ++k)
+            if (Label* separator = separators_.value(data_.rows[r].separatorBase + k))
+                separator->setSpokenName(spokenSeparator(r, k));
+        row.check->setSpokenName(spokenCheckButton());
+        row.note->setSpokenName(spokenNoteButton());
+        if (row.score)
+            row.score->setSpokenName(spokenRowScore(r));
+    }
 }
 
-void ListingDrill::JudgeRow(const DrillRow& row) {
-    const Judgement judged = judgeEntries(texts(row), elements(row));
-    for (int p = 0; p < row.count; ++p)
-        if (TextBox* b = box(row, p))
-            b->setBackColor(QColor::fromRgb(colorOf(judged.marks.value(p))));
+void ListingDrill::RefreshAnswerKeys() {
+    for (const Row& row : rows_)
+        for (const auto& [label, number] : row.copies)
+            label->setCaption(number->caption());
+}
+
+void ListingDrill::JudgeRow(int r) {
+    const Row& row = rows_[r];
+    const QStringList written = texts(r);
+    const Judgement judged = judgeEntries(written, elements(r));
+    for (qsizetype p = 0; p < row.boxes.size(); ++p)
+        row.boxes[p]->judge(QColor::fromRgb(colorOf(judged.marks.value(p))),
+                            spokenMark(judged.marks.value(p), written.value(p)));
+    announce(spokenOutcome(judged.marks, written));
     if (judged.repeated)
         showNote(kRepeatNote, true);
-    for (int i = row.keyFirst; i <= row.keyLast; ++i)
-        if (Control* label = find(QString::fromLatin1(row.key), i))
-            label->widget()->setVisible(true);
+    for (Label* label : row.key)
+        label->setVisible(true);
 }
 
-void ListingDrill::ScoreRow(const DrillRow& row) {
-    if (!row.scoring)
+void ListingDrill::ScoreRow(int r) {
+    const Row& row = rows_[r];
+    const std::optional<RowScoring>& scoring = data_.rows[r].scoring;
+    if (!scoring)
         return;
     QList<Mark> marks;
-    for (int p = 0; p < row.count; ++p) {
-        const TextBox* b = box(row, p);
-        marks.append(b ? markOf(b->backColor().rgb()) : Mark::Correct);
-    }
-    const RowScore r = scoreEntries(marks, texts(row), *row.scoring);
-    setNumber(kDuplicate, r.duplicate);
-    setNumber(kCorrect, r.correct);
-    setNumber(row.scoreLabel, r.score);
-    setNumber(kEarned, r.score + number(kEarned));
+    for (const TextBox* b : row.boxes)
+        marks.append(markOf(b->backColor().rgb()));
+    const RowScore score = scoreEntries(marks, texts(r), *scoring);
+    setNumber(totals_.duplicate, score.duplicate);
+    setNumber(totals_.correct, score.correct);
+    setNumber(row.score, score.score);
+    announce(row.score->accessibleName());
+    setNumber(totals_.earned, score.score + number(totals_.earned));
     // Each row is scored once per problem; "new problem" enables it again.
-    if (auto* check = get<CommandButton>("Cmd1", row.checkButton)) {
-        if (check->hasFocus())
-            HandFocusBack();
-        check->setEnabled(false);
-    }
-    setNumber(kPossible, number(kPossible) + row.scoring->maximum);
+    if (row.check->hasFocus())
+        HandFocusBack();
+    row.check->setEnabled(false);
+    setNumber(totals_.possible, number(totals_.possible) + scoring->maximum);
 }
 
 // A disabled button passes the focus on down the tab order, which would make the
@@ -287,31 +340,20 @@ void ListingDrill::HandFocusBack() {
 
 // "Clear": the totals and the row scores start again; nothing else changes.
 void ListingDrill::Command2_Click() {
-    setNumber(kEarned, 0);
-    setNumber(kPossible, 0);
-    for (const DrillRow& row : data_.rows)
-        if (row.scoring)
-            setNumber(row.scoreLabel, 0);
+    setNumber(totals_.earned, 0);
+    setNumber(totals_.possible, 0);
+    for (const Row& row : rows_)
+        if (row.score)
+            setNumber(row.score, 0);
 }
 
 // ---------------------------------------------------------------- helpers
 
-TextBox* ListingDrill::box(const DrillRow& row, int p) const {
-    return get<TextBox>(QString::fromLatin1(row.boxes), row.first + p);
-}
-
-const DrillRow* ListingDrill::rowOf(const QString& boxes, int i) const {
-    for (const DrillRow& row : data_.rows)
-        if (boxes == QLatin1String(row.boxes) && i >= row.first && i < row.first + row.count)
-            return &row;
-    return nullptr;
-}
-
-const DrillRow* ListingDrill::rowChecked(int button) const {
-    for (const DrillRow& row : data_.rows)
-        if (row.checkButton == button)
-            return &row;
-    return nullptr;
+int ListingDrill::rowChecked(int button) const {
+    for (int r = 0; r < int(data_.rows.size()); ++r)
+        if (data_.rows[r].checkButton == button)
+            return r;
+    return -1;
 }
 
 const DrillNote* ListingDrill::noteOf(int button) const {
@@ -321,37 +363,33 @@ const DrillNote* ListingDrill::noteOf(int button) const {
     return nullptr;
 }
 
-QStringList ListingDrill::texts(const DrillRow& row) const {
+QStringList ListingDrill::texts(int r) const {
     QStringList out;
-    for (int p = 0; p < row.count; ++p) {
-        const TextBox* b = box(row, p);
-        out.append(b ? b->text() : QString());
-    }
+    for (const TextBox* b : rows_[r].boxes)
+        out.append(b->text());
     return out;
 }
 
 // The row's correct set: the captions its answer key copies from the diagram.
-QStringList ListingDrill::elements(const DrillRow& row) const {
+QStringList ListingDrill::elements(int r) const {
     QStringList out;
-    for (const KeyElement& e : row.keyElements)
-        if (const auto* label = get<Label>(QString::fromLatin1(row.key), e.label))
-            out.append(label->caption());
+    for (const auto& copy : rows_[r].copies)
+        out.append(copy.first->caption());
     return out;
 }
 
-double ListingDrill::number(const ControlRef& ref) const {
-    const auto* label = get<Label>(QString::fromLatin1(ref.name), ref.index);
+double ListingDrill::number(const Label* label) {
     return label ? scoreValue(label->caption(), decimalPoint()) : 0.0;
 }
 
-void ListingDrill::setNumber(const ControlRef& ref, double value) {
-    if (auto* label = get<Label>(QString::fromLatin1(ref.name), ref.index))
+void ListingDrill::setNumber(Label* label, double value) {
+    if (label)
         label->setCaption(scoreText(value, decimalPoint()));
 }
 
 void ListingDrill::showNote(int index, bool visible) {
-    if (Control* note = find("Label2", index))
-        note->widget()->setVisible(visible);
+    if (Label* note = notes_.value(index))
+        note->setVisible(visible);
 }
 
 bool ListingDrill::scored() const {

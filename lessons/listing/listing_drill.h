@@ -9,7 +9,10 @@
 #include "app/screen.h"
 #include "lessons/listing/listing_rules.h"
 
+#include <QMap>
+
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace sd::listing {
@@ -53,6 +56,13 @@ struct DrillNote {
 // What takes the no-repetition note Label2(0) away again.
 enum class RepeatNoteCleared { ByNewProblem, ByAnyRowButton, Never };
 
+// Row r (0 to 3) as the three drills wire it: boxes Text(r + 1) from index 0, eight
+// boxes (seven in the third row), separators following on from the rows above,
+// note button Cmd1(r), check button Cmd1(r + 4), and the row's answer-key array
+// from its label 0. `rest` gives the title, the key's extent and elements and
+// the scoring; its wiring fields are overwritten.
+DrillRow standardRow(int r, DrillRow rest);
+
 struct DrillData {
     std::vector<DrillRow> rows{}; // in tab order
     std::vector<DrillNote> notes{};
@@ -74,38 +84,65 @@ protected:
     // Draws the frame round each box: bright round the current one.
     void DrawBoxFrames();
 
-    void Text_Click(const QString& boxes, int i);
-    void Text_GotFocus(const QString& boxes, int i);
-    void Text_Change(const QString& boxes, int i);
+    void Text_Click(TextBox* box);
+    void Text_GotFocus(TextBox* box);
+    void Text_Change(int row, int p);
     void lbl1_Click(int k);
     void lbl11_Click(int k);
     void Command1_Click();
     void Cmd1_Click(int index);
     void Command2_Click();
 
+    void NameRows();
     void RefreshAnswerKeys();
-    void JudgeRow(const DrillRow& row);
-    void ScoreRow(const DrillRow& row);
+    void JudgeRow(int row);
+    void ScoreRow(int row);
     void HandFocusBack();
 
     const DrillData& data() const { return data_; }
 
 private:
+    // An entry box and the frame behind it.
+    struct Box {
+        TextBox* box = nullptr;
+        Shape* frame = nullptr;
+    };
+    // A row's controls, found once when the screen is built.
+    struct Row {
+        QList<TextBox*> boxes; // box 0 first
+        CommandButton* note = nullptr;
+        CommandButton* check = nullptr;
+        QList<Control*> title;
+        QList<Label*> key;                       // keyFirst .. keyLast
+        QList<std::pair<Label*, Label*>> copies; // a key element and the diagram number it copies
+        Label* score = nullptr;                  // scored rows only
+    };
+    // The hidden counters and the shown totals of a scored drill (Label5(0..3)).
+    struct Totals {
+        Label* duplicate = nullptr;
+        Label* correct = nullptr;
+        Label* earned = nullptr;
+        Label* possible = nullptr;
+    };
+
     void makeCurrent(TextBox* box);
     TextBox* currentBox() const;
-    TextBox* box(const DrillRow& row, int p) const;
-    const DrillRow* rowOf(const QString& boxes, int i) const;
-    const DrillRow* rowChecked(int button) const;
+    int rowChecked(int button) const;
     const DrillNote* noteOf(int button) const;
-    QStringList texts(const DrillRow& row) const;
-    QStringList elements(const DrillRow& row) const;
-    double number(const ControlRef& ref) const;
-    void setNumber(const ControlRef& ref, double value);
+    QStringList texts(int row) const;
+    QStringList elements(int row) const;
+    static double number(const Label* label);
+    static void setNumber(Label* label, double value);
     void showNote(int index, bool visible);
     bool scored() const;
 
-    const DrillData data_;  // a copy: the screen never depends on where its table lives
-    QStringList boxArrays_; // distinct entry-box arrays, in row order
+    const DrillData data_;        // a copy: the screen never depends on where its table lives
+    QList<QList<Box>> boxArrays_; // each distinct entry-box array, in row order, in index order
+    std::vector<Row> rows_;       // as data_.rows
+    QList<Label*> numbers_;       // lbl1, the diagram numbers
+    QList<Label*> separators_;    // lbl11
+    QMap<int, Label*> notes_;     // Label2
+    Totals totals_;
     bool handingFocusBack_ = false;
 };
 

@@ -7,12 +7,12 @@ target_sources(setsdrill_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/listing_drill.h
   ${CMAKE_CURRENT_LIST_DIR}/listing_drill.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmGroups.h
-  ${CMAKE_CURRENT_LIST_DIR}/frmGroups.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmGroups_drill.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmGroups_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmgrop2.h
-  ${CMAKE_CURRENT_LIST_DIR}/frmgrop2.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmgrop2_drill.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmgrop2_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmgroub5.h
-  ${CMAKE_CURRENT_LIST_DIR}/frmgroub5.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmgroub5_drill.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmgroub5_layout.cpp
 )

@@ -1,4 +1,5 @@
 #include "app/version.h"
+#include "lessons/common/lesson_layout.h"
 #include "lessons/membership/frmgroub4.h"
 
 #include <utility>
@@ -189,7 +190,9 @@ ControlSpec reward(const Reward& r) {
             .at = {r.left, r.top, sun ? 480 : 240, sun ? 480 : 225},
             .visible = r.index == 29 || r.index == 81,
             .picture = sun ? "sun" : "membership_star",
-            .stretch = true};
+            .stretch = true,
+            .accessibleName = sun ? "شمس" : "نجمة",
+            .live = true};
 }
 
 std::vector<ControlSpec> controls() {
@@ -250,7 +253,8 @@ std::vector<ControlSpec> controls() {
                  .font = kScoreFont,
                  .fore = 0xFFFFFF,
                  .align = Align::Center,
-                 .wordWrap = false});
+                 .wordWrap = false,
+                 .accessibleName = "الدرجة %1"});
     c.push_back({.kind = Kind::Line,
                  .name = "Line1",
                  .at = {3360, 6600, 5280, 6600},
@@ -263,7 +267,8 @@ std::vector<ControlSpec> controls() {
                  .font = kScoreFont,
                  .fore = 0xFFFFFF,
                  .align = Align::Center,
-                 .wordWrap = false});
+                 .wordWrap = false,
+                 .accessibleName = "من %1"});
 
     c.push_back(actionFrame("Shape3", 5640));
     c.push_back(actionButton("Command7", 5640, "التصحيح", 9));
@@ -275,37 +280,21 @@ std::vector<ControlSpec> controls() {
     for (const Reward& r : kRewards)
         c.push_back(reward(r));
 
-    c.push_back({.kind = Kind::Label,
-                 .name = "Label9",
-                 .at = {8220, 6960, 3435, 555},
-                 .caption = kContact,
-                 .font = kContactFont,
-                 .fore = 0x0000FF,
-                 .wordWrap = false});
-    c.push_back({.kind = Kind::Label,
-                 .name = "Label30",
-                 .at = {8280, 7320, 3195, 555},
-                 .caption = kCreditLine,
-                 .font = kCreditFont,
-                 .fore = 0x800000,
-                 .wordWrap = false,
-                 .visible = false});
-
-    c.push_back({.kind = Kind::Shape,
-                 .name = "Shape7",
-                 .at = {240, 6960, 1755, 915},
-                 .back = 0x80FF80,
-                 .opaque = true,
-                 .shape = ShapeKind::RoundedRectangle,
-                 .borderColor = 0x80FFFF,
-                 .borderWidth = 5});
-    c.push_back({.kind = Kind::Button,
-                 .name = "Command12",
-                 .at = {300, 7020, 1635, 795},
-                 .caption = "خروج",
-                 .font = kExitFont,
-                 .back = 0xC0FFFF,
-                 .tabIndex = 12});
+    lessons::addExitCorner(
+        c,
+        {.exit = {300, 7020, 1635, 795},
+         .exitFont = kExitFont,
+         .exitBack = 0xC0FFFF,
+         .tabIndex = 12,
+         .frameBack = 0x80FF80,
+         .frameBorder = 0x80FFFF,
+         .frameBorderWidth = 5,
+         .credit = {.name = "Label30", .at = {8280, 7320, 3195, 555}, .font = kCreditFont, .fore = 0x800000},
+         .contact = {.name = "Label9",
+                     .at = {8220, 6960, 3435, 555},
+                     .font = kContactFont,
+                     .fore = 0x0000FF,
+                     .caption = kContact}});
     return c;
 }
 
@@ -327,6 +316,7 @@ const ScreenLayout& frmgroub4Layout() {
         .screen = {.name = "frmgroub4",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "الانتماء والاحتواء",
                    .title = kWindowTitle,
                    .backColor = 0xA0A0A0,
                    .picture = "membership_background",

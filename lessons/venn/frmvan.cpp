@@ -58,27 +58,52 @@ QString decimalPoint() {
     return QLocale().decimalPoint();
 }
 
-constexpr int kSlotLabels = 4; // the slots of a set stand at the odd indexes of its labels
-constexpr int kLastStar = 80;  // Image1(0..80) is the reward sequence
+constexpr int kSlotLabels = 4;               // the slots of a set stand at the odd indexes of its labels
+constexpr int kHighlightBox = venn::kBoxes;  // Text1(17) holds the highlight colour
+constexpr int kNormalBox = venn::kBoxes + 1; // Text1(18) the colour of a box neither chosen nor judged
+constexpr int kLastStar = 80;                // Image1(0..80) is the reward sequence
 
 } // namespace
 
 frmvan::frmvan(Navigator* navigator) : Screen(frmvanLayout(), navigator) {
-    on<CommandButton>("Command1", &QAbstractButton::clicked, [this] { Command1_Click(); });
-    on<CommandButton>("Command2", &QAbstractButton::clicked, [this] { Command2_Click(); });
+    using B = QAbstractButton;
+    besideS_ = get<CommandButton>("Command1");
+    besideY_ = get<CommandButton>("Command2");
+    evaluate_ = get<CommandButton>("Command3");
+    agree_ = get<CommandButton>("Command4");
     for (Diagram d : kDiagrams)
-        connect(option(d), &QAbstractButton::clicked, this, [this, d] { Option_Click(d); });
-    on<CommandButton>("Command4", &QAbstractButton::clicked, [this] { Command4_Click(); });
+        options_[std::size_t(int(d) - 1)] = get<OptionButton>(QStringLiteral("Option%1").arg(int(d)));
+    choiceFrame_ = control("Frame1")->widget();
+    icons_ = getArray<Shape>("Shape1");
+    diagramShapes_ = getArray<Shape>("Shape2");
+    separator_ = get<Line>("Line2");
+    captionOfS_ = get<Label>("Label6");
+    captionOfY_ = get<Label>("Label7");
+    for (int i = 0; i < venn::kBoxes; ++i)
+        boxes_.append(get<TextBox>("Text1", i));
+    highlightColour_ = get<TextBox>("Text1", kHighlightBox);
+    normalColour_ = get<TextBox>("Text1", kNormalBox);
+    setS_ = getArray<Label>("Label3");
+    setY_ = getArray<Label>("Label4");
+    key_ = getArray<Label>("lbl1");
+    fields_ = getArray<Label>("Label5");
+    rewards_ = getArray<Image>("Image1");
+
+    connect(besideS_, &B::clicked, this, [this] { Command1_Click(); });
+    connect(besideY_, &B::clicked, this, [this] { Command2_Click(); });
+    for (Diagram d : kDiagrams)
+        connect(option(d), &B::clicked, this, [this, d] { Option_Click(d); });
+    connect(agree_, &B::clicked, this, [this] { Command4_Click(); });
     onArray<TextBox>("Text1", &TextBox::clicked, [this](int i) { Text1_Click(i); });
     onArray<TextBox>("Text1", &TextBox::gotFocus, [this](int i) { Text1_GotFocus(i); });
     onArray<Label>("Label3", &Label::clicked, [this](int i) { Label3_Click(i); });
     onArray<Label>("Label4", &Label::clicked, [this](int i) { Label4_Click(i); });
-    on<CommandButton>("Command3", &QAbstractButton::clicked, [this] { Command3_Click(); });
+    connect(evaluate_, &B::clicked, this, [this] { Command3_Click(); });
     onArray<Label>("Label5", &Label::captionChanged, [this](int i) { Label5_Change(i); });
     // A double click on any star or sun shows or hides the credit line.
     addCreditAndExit(QStringLiteral("Image1"));
     // A click on a diagram's icon chooses it, as a click on its option does.
-    control("Frame1")->widget()->installEventFilter(this);
+    choiceFrame_->installEventFilter(this);
 }
 
 void frmvan::Form_Load() {
@@ -87,44 +112,36 @@ void frmvan::Form_Load() {
 
 // ---- Controls ----
 
-TextBox* frmvan::box(int index) const {
-    return get<TextBox>("Text1", index);
-}
-
-OptionButton* frmvan::option(Diagram d) const {
-    return get<OptionButton>(QStringLiteral("Option%1").arg(int(d)));
-}
-
 venn::Pair frmvan::ReadPair() const {
     venn::Pair pair;
     for (int k = 0; k < venn::kSlotsOfS; ++k)
-        pair.s[size_t(k)] = get<Label>("Label3", 2 * k + 1)->caption();
+        pair.s[size_t(k)] = setS_[2 * k + 1]->caption();
     for (int m = 0; m < venn::kSlotsOfY; ++m)
-        pair.y[size_t(m)] = get<Label>("Label4", 2 * m + 1)->caption();
+        pair.y[size_t(m)] = setY_[2 * m + 1]->caption();
     return pair;
 }
 
 void frmvan::WritePair(const venn::Pair& pair) {
     for (int k = 0; k < kSlotLabels; ++k)
-        get<Label>("Label3", 2 * k + 1)->setCaption(pair.s[size_t(k)]);
+        setS_[2 * k + 1]->setCaption(pair.s[size_t(k)]);
     const bool shown = venn::slotOneShown(pair);
-    get<Label>("Label3", 1)->setVisible(shown);
-    get<Label>("Label3", 2)->setVisible(shown);
+    setS_[1]->setVisible(shown);
+    setS_[2]->setVisible(shown);
     for (int m = 0; m < venn::kSlotsOfY; ++m)
-        get<Label>("Label4", 2 * m + 1)->setCaption(pair.y[size_t(m)]);
+        setY_[2 * m + 1]->setCaption(pair.y[size_t(m)]);
 }
 
 venn::Key frmvan::ReadKey() const {
     venn::Key key;
     for (int k = 0; k < venn::kKeyEntries; ++k)
-        key[size_t(k)] = get<Label>("lbl1", k)->caption();
+        key[size_t(k)] = key_[k]->caption();
     return key;
 }
 
 void frmvan::DeriveKey() {
     const venn::Key key = venn::answerKey(ReadPair());
     for (int k = 0; k < venn::kKeyEntries; ++k)
-        get<Label>("lbl1", k)->setCaption(key[size_t(k)]);
+        key_[k]->setCaption(key[size_t(k)]);
 }
 
 Diagram frmvan::ChosenDiagram() const {
@@ -136,22 +153,27 @@ Diagram frmvan::ChosenDiagram() const {
 
 // The diagram on the screen, told by its inner shape.
 Diagram frmvan::ShownDiagram() const {
-    if (!control("Shape2", 3)->widget()->isHidden())
+    if (!diagramShapes_[3]->isHidden())
         return Diagram::Inside;
-    if (!control("Shape2", 2)->widget()->isHidden())
+    if (!diagramShapes_[2]->isHidden())
         return Diagram::Disjoint;
-    if (!control("Shape2", 1)->widget()->isHidden())
+    if (!diagramShapes_[1]->isHidden())
         return Diagram::Overlapping;
     return Diagram::None;
 }
 
 double frmvan::Field(int index) const {
-    return venn::numberValue(get<Label>("Label5", index)->caption(), decimalPoint());
+    return venn::numberValue(fields_[index]->caption(), decimalPoint());
 }
 
 // Writing a new text runs the star check at once (Label5_Change).
 void frmvan::SetField(int index, double value) {
-    get<Label>("Label5", index)->setCaption(venn::numberText(value, decimalPoint()));
+    fields_[index]->setCaption(venn::numberText(value, decimalPoint()));
+}
+
+void frmvan::SetAllBoxes(const QColor& colour) {
+    for (TextBox* box : std::as_const(boxes_))
+        box->setBackColor(colour);
 }
 
 // A button or box about to be disabled or hidden hands the focus to the window,
@@ -164,26 +186,24 @@ void frmvan::ParkFocus() {
 // ---- New pair ----
 
 void frmvan::NewPair(venn::Stepper button) {
-    const QColor normal = box(18)->backColor();
-    for (int i = 0; i < venn::kBoxes; ++i)
-        box(i)->setBackColor(normal);
-    control("Label6")->widget()->hide();
-    control("Label7")->widget()->hide();
-    get<CommandButton>("Command4")->setEnabled(true);
-    get<CommandButton>("Command3")->setEnabled(false);
+    SetAllBoxes(normalColour_->backColor());
+    captionOfS_->hide();
+    captionOfY_->hide();
+    agree_->setEnabled(true);
+    evaluate_->setEnabled(false);
     for (Diagram d : kDiagrams) {
         option(d)->setEnabled(true);
         option(d)->setValue(false);
     }
     for (const venn::FieldWrite& w : venn::resetWrites())
         SetField(w.field, w.value);
-    for (int k : indexes("Shape2"))
-        control("Shape2", k)->widget()->hide();
+    for (Shape* shape : std::as_const(diagramShapes_))
+        shape->hide();
     if (qobject_cast<TextBox*>(focusWidget()))
         ParkFocus();
-    for (int i = 0; i < venn::kBoxes; ++i) {
-        box(i)->clear();
-        box(i)->hide();
+    for (TextBox* box : std::as_const(boxes_)) {
+        box->clear();
+        box->hide();
     }
     WritePair(venn::stepped(ReadPair(), button));
     DeriveKey();
@@ -192,29 +212,31 @@ void frmvan::NewPair(venn::Stepper button) {
 // ---- Diagram choice ----
 
 void frmvan::ShowDiagram(Diagram d) {
-    control("Label6")->widget()->show();
-    control("Label7")->widget()->show();
-    const QColor others = get<Line>("Line2")->borderColor();
-    for (int k : indexes("Shape1")) {
+    captionOfS_->show();
+    captionOfY_->show();
+    const QColor others = separator_->borderColor();
+    for (int k = 0; k < icons_.size(); ++k) {
         const bool chosen = k / 2 == int(d) - 1;
-        get<Shape>("Shape1", k)->setBorderColor(chosen ? QColor(kChosenIcon) : others);
+        icons_[k]->setBorderColor(chosen ? QColor(kChosenIcon) : others);
     }
     const venn::DiagramLook& look = venn::lookOf(d);
-    for (int k : indexes("Shape2"))
-        control("Shape2", k)->widget()->hide();
+    for (Shape* shape : std::as_const(diagramShapes_))
+        shape->hide();
     for (int k : look.shapes)
-        control("Shape2", k)->widget()->show();
+        diagramShapes_[k]->show();
     // Texts and colours stay in their boxes, shown or not.
     if (qobject_cast<TextBox*>(focusWidget()))
         ParkFocus();
-    for (int i = 0; i < venn::kBoxes; ++i)
-        box(i)->hide();
-    for (int i : look.boxes)
-        box(i)->show();
+    for (TextBox* box : std::as_const(boxes_))
+        box->hide();
+    for (int i : look.boxes) {
+        boxes_[i]->setSpokenName(venn::spokenBox(d, i));
+        boxes_[i]->show();
+    }
 }
 
 void frmvan::Command4_Click() {
-    const bool slotOneShown = !control("Label3", 1)->widget()->isHidden();
+    const bool slotOneShown = !setS_[1]->isHidden();
     switch (venn::judgeChoice(ChosenDiagram(), ReadKey(), slotOneShown)) {
     case venn::ChoiceVerdict::Nothing:
         break;
@@ -230,11 +252,11 @@ void frmvan::Command4_Click() {
 void frmvan::PraiseChoice() {
     MsgBox(this, QStringLiteral("  احسنت في اختيار الشكل المناسب  هيا اكتب العناصر على الشكل  "),
            QStringLiteral("تهنئة "), MsgIcon::Information);
-    get<CommandButton>("Command3")->setEnabled(true);
+    evaluate_->setEnabled(true);
     // The focus moves on to "تقويم", never into a box.
-    if (focusWidget() == control("Command4")->widget() || qobject_cast<OptionButton*>(focusWidget()))
-        get<CommandButton>("Command3")->setFocus(Qt::TabFocusReason);
-    get<CommandButton>("Command4")->setEnabled(false);
+    if (focusWidget() == agree_ || qobject_cast<OptionButton*>(focusWidget()))
+        evaluate_->setFocus(Qt::TabFocusReason);
+    agree_->setEnabled(false);
     for (Diagram d : kDiagrams)
         option(d)->setEnabled(false);
 }
@@ -251,32 +273,30 @@ void frmvan::WarnChoice() {
 void frmvan::SelectBox(int index) {
     if (index >= venn::kBoxes)
         return;
-    const QColor normal = box(18)->backColor();
-    for (int i = 0; i < venn::kBoxes; ++i)
-        box(i)->setBackColor(normal);
-    TextBox* chosen = box(index);
-    chosen->setBackColor(box(17)->backColor());
+    SetAllBoxes(normalColour_->backColor());
+    TextBox* chosen = boxes_[index];
+    chosen->setBackColor(highlightColour_->backColor());
     chosen->setFocus(Qt::OtherFocusReason);
     // Typing replaces the box's text; deferred, or the mouse press would undo it.
     QTimer::singleShot(0, chosen, &QLineEdit::selectAll);
 }
 
 // Every highlighted box takes the element, shown or hidden; braces and commas give nothing.
-void frmvan::CopyElement(const char* set, int index) {
-    const QString element = get<Label>(set, index)->caption();
+void frmvan::CopyElement(const Label* set) {
+    const QString element = set->caption();
     if (!venn::readsAsNumber(element))
         return;
-    const QColor highlight = box(17)->backColor();
-    for (int i = 0; i < venn::kBoxes; ++i)
-        if (box(i)->backColor() == highlight)
-            box(i)->setText(element);
+    const QColor highlight = highlightColour_->backColor();
+    for (TextBox* box : std::as_const(boxes_))
+        if (box->backColor() == highlight)
+            box->setText(element);
 }
 
 // ---- Evaluation, score, stars ----
 
 void frmvan::Command3_Click() {
     ParkFocus();
-    get<CommandButton>("Command3")->setEnabled(false);
+    evaluate_->setEnabled(false);
     JudgeRegions();
     ScoreAnswer();
 }
@@ -284,22 +304,25 @@ void frmvan::Command3_Click() {
 void frmvan::JudgeRegions() {
     const venn::Pair pair = ReadPair();
     const venn::Key key = ReadKey();
+    std::vector<Mark> all;
     for (const venn::Region& r : venn::regionsOf(ShownDiagram())) {
         QStringList texts;
         for (int i = r.first; i <= r.last; ++i)
-            texts.append(box(i)->text());
+            texts.append(boxes_[i]->text());
         const std::vector<Mark> marks = venn::judgeRegion(texts, venn::correctValues(r.values, pair, key));
         for (int i = r.first; i <= r.last; ++i)
             if (const Mark m = marks[size_t(i - r.first)]; m != Mark::Unjudged)
-                box(i)->setBackColor(QColor(colourOf(m)));
+                boxes_[i]->judge(QColor(colourOf(m)), venn::spokenMark(m));
+        all.insert(all.end(), marks.begin(), marks.end());
     }
+    announce(venn::spokenOutcome(all));
 }
 
 void frmvan::ScoreAnswer() {
     std::vector<Mark> shown;
-    for (int i = 0; i < venn::kBoxes; ++i)
-        if (!box(i)->isHidden())
-            shown.push_back(markOf(box(i)->backColor()));
+    for (const TextBox* box : std::as_const(boxes_))
+        if (!box->isHidden())
+            shown.push_back(markOf(box->backColor()));
     for (const venn::FieldWrite& w :
          venn::scoreWrites(shown, Field(venn::kChoiceMark), venn::filledEntries(ReadKey())))
         SetField(w.field, w.value);
@@ -313,27 +336,24 @@ void frmvan::Label5_Change(int) {
 
 void frmvan::RevealStar() {
     for (int i = 0; i <= kLastStar; ++i)
-        if (Control* star = control("Image1", i); star && star->widget()->isHidden()) {
-            star->widget()->show();
+        if (rewards_[i]->isHidden()) {
+            rewards_[i]->show();
             return;
         }
 }
 
 void frmvan::Form_MouseMove(Qt::MouseButtons, QPoint) {
-    for (int i = 0; i < venn::kBoxes; ++i)
-        box(i)->setToolTip(tooltipOf(box(i)->backColor()));
+    for (TextBox* box : std::as_const(boxes_))
+        box->setToolTip(tooltipOf(box->backColor()));
 }
 
 bool frmvan::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonRelease && watched == control("Frame1")->widget()) {
+    if (e->type() == QEvent::MouseButtonRelease && watched == choiceFrame_) {
         const auto* me = static_cast<QMouseEvent*>(e);
         const QPoint at = me->position().toPoint();
         for (Diagram d : kDiagrams) {
             const int first = 2 * (int(d) - 1);
-            const QRect icon = control("Shape1", first)
-                                   ->widget()
-                                   ->geometry()
-                                   .united(control("Shape1", first + 1)->widget()->geometry());
+            const QRect icon = icons_[first]->geometry().united(icons_[first + 1]->geometry());
             OptionButton* o = option(d);
             if (me->button() == Qt::LeftButton && icon.contains(at) && o->isEnabled()) {
                 o->click();

@@ -6,6 +6,8 @@
 #include "app/screen.h"
 #include "lessons/venn/venn_rules.h"
 
+#include <array>
+
 namespace sd {
 
 const ScreenLayout& frmvanLayout();
@@ -33,8 +35,8 @@ private:
     void Command4_Click();
     void Text1_Click(int index) { SelectBox(index); }
     void Text1_GotFocus(int index) { SelectBox(index); }
-    void Label3_Click(int index) { CopyElement("Label3", index); }
-    void Label4_Click(int index) { CopyElement("Label4", index); }
+    void Label3_Click(int index) { CopyElement(setS_[index]); }
+    void Label4_Click(int index) { CopyElement(setY_[index]); }
     void Command3_Click();
     void Label5_Change(int index);
 
@@ -44,7 +46,7 @@ private:
     void PraiseChoice();
     void WarnChoice();
     void SelectBox(int index);
-    void CopyElement(const char* set, int index);
+    void CopyElement(const Label* element);
     void JudgeRegions();
     void ScoreAnswer();
     void DeriveKey();
@@ -58,9 +60,31 @@ private:
     venn::Diagram ShownDiagram() const;
     double Field(int index) const;
     void SetField(int index, double value);
+    void SetAllBoxes(const QColor& colour);
 
-    TextBox* box(int index) const;
-    OptionButton* option(venn::Diagram d) const;
+    OptionButton* option(venn::Diagram d) const { return options_[std::size_t(int(d) - 1)]; }
+
+    // The controls, found once when the screen is built.
+    CommandButton* besideS_ = nullptr;       // Command1, "جديد" beside س
+    CommandButton* besideY_ = nullptr;       // Command2, "جديد" beside ص
+    CommandButton* evaluate_ = nullptr;      // Command3, "تقويم"
+    CommandButton* agree_ = nullptr;         // Command4, "موافق"
+    std::array<OptionButton*, 4> options_{}; // Option1..4, by diagram
+    QWidget* choiceFrame_ = nullptr;         // Frame1
+    QList<Shape*> icons_;                    // Shape1: two shapes a diagram's icon
+    QList<Shape*> diagramShapes_;            // Shape2
+    Line* separator_ = nullptr;              // Line2, whose colour the unchosen icons take
+    Label* captionOfS_ = nullptr;            // Label6
+    Label* captionOfY_ = nullptr;            // Label7
+    QList<TextBox*> boxes_;                  // Text1(0..16), the diagram's boxes
+    // The two hidden boxes whose colours a box stands in before it is judged.
+    TextBox* highlightColour_ = nullptr; // Text1(17): the boxes a clicked element goes into
+    TextBox* normalColour_ = nullptr;    // Text1(18)
+    QList<Label*> setS_;                 // Label3: braces, commas and, at odd indexes, the slots
+    QList<Label*> setY_;                 // Label4
+    QList<Label*> key_;                  // lbl1, the answer key
+    QList<Label*> fields_;               // Label5, the score fields
+    QList<Image*> rewards_;              // Image1
 };
 
 } // namespace sd

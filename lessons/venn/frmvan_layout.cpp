@@ -1,4 +1,5 @@
 #include "app/version.h"
+#include "lessons/common/lesson_layout.h"
 #include "lessons/venn/frmvan.h"
 
 namespace sd {
@@ -193,7 +194,9 @@ void addEntryBoxes(std::vector<ControlSpec>& c) {
                              "خانة عنصر في الشكل"));
     // The two colours a box can stand in before it is judged.
     c.push_back(entryBox(17, 0, 0, frmvan::kHighlight, -1, "لون الخانة المختارة"));
+    c.back().storage = true;
     c.push_back(entryBox(18, 0, 0, frmvan::kNormal, -1, "لون الخانة"));
+    c.back().storage = true;
 }
 
 // The score box: the score over its denominator, with the hidden fields beside.
@@ -207,8 +210,12 @@ void addScore(std::vector<ControlSpec>& c) {
                  .borderWidth = 2});
     // The shown fields span the box, so that a half ("3.5") is seen whole.
     c.push_back(label("Label5", 1, {360, 360, 1515, 630}, "0", kScoreFont, kWhite, Align::Center, false));
+    // The score is said with each change; the last write of a check makes it "out of 5".
     c.push_back(label("Label5", 2, {360, 360, 1515, 630}, "0", kScoreFont, kWhite, Align::Center));
+    c.back().accessibleName = "الدرجة %1 من 5";
+    c.back().live = true;
     c.push_back(label("Label5", 3, {360, 1020, 1515, 630}, "0", kScoreFont, kWhite, Align::Center));
+    c.back().accessibleName = "من %1";
     c.push_back(label("Label5", 4, {360, 1020, 1515, 630}, "1", kScoreFont, kWhite, Align::Center, false));
     c.push_back(line("Line1", 3, {1920, 1020, 300, 1020}, kWindowBack, 2));
     c.push_back({.kind = Kind::Button,
@@ -331,7 +338,9 @@ ControlSpec reward(const Reward& r) {
             .at = {r.left, r.top, sun ? 480 : 240, sun ? 480 : 225},
             .visible = r.index == 29 || r.index == 81,
             .picture = sun ? "sun" : "venn_star",
-            .stretch = true};
+            .stretch = true,
+            .accessibleName = sun ? "شمس" : "نجمة",
+            .live = true};
 }
 
 std::vector<ControlSpec> controls() {
@@ -347,7 +356,8 @@ std::vector<ControlSpec> controls() {
                      .caption = "جديد",
                      .font = kNewFont,
                      .back = 0x8080FF,
-                     .tabIndex = tab});
+                     .tabIndex = tab,
+                     .accessibleName = tab == 0 ? "%1، بجانب س" : "%1، بجانب ص"});
     addSet(c, "Label3",
            {{8325, 180, 225, "{"},
             {7920, 240, 315, "1"},
@@ -389,29 +399,24 @@ std::vector<ControlSpec> controls() {
     for (const Reward& r : kRewards)
         c.push_back(reward(r));
 
-    c.push_back({.kind = Kind::Shape,
-                 .name = "Shape7",
-                 .at = {720, 7080, 1755, 975},
-                 .back = 0x404040,
-                 .opaque = true,
-                 .shape = ShapeKind::RoundedRectangle,
-                 .borderColor = 0xC00000,
-                 .borderWidth = 5});
-    c.push_back({.kind = Kind::Button,
-                 .name = "Command12",
-                 .at = {780, 7140, 1635, 855},
-                 .caption = "خروج",
-                 .font = FontSpec{"Arial", 14.25, true},
-                 .back = 0xFF0000,
-                 .picture = "venn_exit",
-                 .tabIndex = 26});
-    c.push_back(
-        label("Label30", -1, {5880, 7680, 3195, 555}, kCreditLine, kCreditFont, kWhite, Align::Start, false));
-    c.push_back(label("Label31", -1, {8580, 7380, 3195, 555}, kContact, kCreditFont, kWhite));
+    lessons::addExitCorner(
+        c, {.exit = {780, 7140, 1635, 855},
+            .exitBack = 0xFF0000,
+            .exitPicture = "venn_exit",
+            .tabIndex = 26,
+            .frameBack = 0x404040,
+            .frameBorder = 0xC00000,
+            .frameBorderWidth = 5,
+            .credit = {.name = "Label30", .at = {5880, 7680, 3195, 555}, .font = kCreditFont, .fore = kWhite},
+            .contact = {.name = "Label31",
+                        .at = {8580, 7380, 3195, 555},
+                        .font = kCreditFont,
+                        .fore = kWhite,
+                        .caption = kContact}});
     // The elements of the two sets (not their braces and commas) follow the boxes.
     const auto slot = [](int index) { return index % 2 == 1; };
-    markPressable(c, "Label3", kFirstBoxTab + venn::kBoxes - 1, "عنصر من س", slot);
-    markPressable(c, "Label4", kFirstBoxTab + venn::kBoxes - 1, "عنصر من ص", slot);
+    markPressable(c, "Label3", kFirstBoxTab + venn::kBoxes - 1, "العنصر %1 من س", slot);
+    markPressable(c, "Label4", kFirstBoxTab + venn::kBoxes - 1, "العنصر %1 من ص", slot);
     return c;
 }
 
@@ -422,6 +427,7 @@ const ScreenLayout& frmvanLayout() {
         .screen = {.name = "frmvan",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "شكل فن",
                    .title = kWindowTitle,
                    .start = StartPosition::WindowsDefault,
                    .backColor = kWindowBack,

@@ -199,7 +199,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM",
             "offscreen:configfile=" + QDir::current().relativeFilePath(config.fileName()).toLocal8Bit());
     QApplication app(argc, argv);
-    QApplication::setLayoutDirection(Qt::RightToLeft);
+    sd::setUpApplication();
     TestZoom test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -11,50 +11,16 @@ const DrillData& frmgrop2Drill() {
     static const DrillData data{
         .rows =
             {
-                {.boxes = "Text1",
-                 .first = 0,
-                 .count = 8,
-                 .separatorBase = 0,
-                 .noteButton = 0,
-                 .checkButton = 4,
-                 .title = {{"Label1", 0}},
-                 .key = "lbl3",
-                 .keyFirst = 0,
-                 .keyLast = 4,
-                 .keyElements = {{1, 2}, {3, 1}}},
-                {.boxes = "Text2",
-                 .first = 0,
-                 .count = 8,
-                 .separatorBase = 9,
-                 .noteButton = 1,
-                 .checkButton = 5,
-                 .title = {{"Label1", 1}},
-                 .key = "lbl2",
-                 .keyFirst = 0,
-                 .keyLast = 14,
-                 .keyElements = {{1, 5}, {3, 6}, {5, 2}, {7, 1}, {9, 0}, {11, 3}, {13, 4}}},
-                {.boxes = "Text3",
-                 .first = 0,
-                 .count = 7,
-                 .separatorBase = 18,
-                 .noteButton = 2,
-                 .checkButton = 6,
-                 .title = {{"Label1", 3}, {"Image3"}, {"Label1", 4}},
-                 .key = "lbl4",
-                 .keyFirst = 0,
-                 .keyLast = 4,
-                 .keyElements = {{1, 4}, {3, 3}}},
-                {.boxes = "Text4",
-                 .first = 0,
-                 .count = 8,
-                 .separatorBase = 26,
-                 .noteButton = 3,
-                 .checkButton = 7,
-                 .title = {{"Label1", 5}, {"Label1", 6}},
-                 .key = "lbl5",
-                 .keyFirst = 0,
-                 .keyLast = 14,
-                 .keyElements = {{1, 2}, {3, 1}, {5, 0}, {7, 3}, {9, 4}, {11, 7}, {13, 8}}},
+                standardRow(0, {.title = {{"Label1", 0}}, .keyLast = 4, .keyElements = {{1, 2}, {3, 1}}}),
+                standardRow(1, {.title = {{"Label1", 1}},
+                                .keyLast = 14,
+                                .keyElements = {{1, 5}, {3, 6}, {5, 2}, {7, 1}, {9, 0}, {11, 3}, {13, 4}}}),
+                standardRow(2, {.title = {{"Label1", 3}, {"Image3"}, {"Label1", 4}},
+                                .keyLast = 4,
+                                .keyElements = {{1, 4}, {3, 3}}}),
+                standardRow(3, {.title = {{"Label1", 5}, {"Label1", 6}},
+                                .keyLast = 14,
+                                .keyElements = {{1, 2}, {3, 1}, {5, 0}, {7, 3}, {9, 4}, {11, 7}, {13, 8}}}),
                 // Rows 5 and 6 continue the arrays of rows 3 and 4.
                 {.boxes = "Text3",
                  .first = 7,
@@ -90,7 +56,5 @@ const DrillData& frmgrop2Drill() {
     };
     return data;
 }
-
-frmgrop2::frmgrop2(Navigator* navigator) : ListingDrill(frmgrop2Layout(), frmgrop2Drill(), navigator) {}
 
 } // namespace sd
