@@ -68,7 +68,39 @@ void keepWidths(QFont& f) {
     f.setHintingPreference(QFont::PreferVerticalHinting);
 }
 
+bool g_eastern = false;
+const QString kEasternFace = QStringLiteral("SetsDrill Eastern Digits ");
+
 } // namespace
+
+bool easternDigits() {
+    return g_eastern;
+}
+
+void setEasternDigits(bool on) {
+    g_eastern = on;
+}
+
+QStringList shownFamilies(const QStringList& families) {
+    if (!g_eastern || families.isEmpty() || isEasternDigitsFace(families.first()))
+        return families;
+    // The first free face tells the kind (on Windows the system's own comes before it).
+    QString kind = QStringLiteral("Sans");
+    for (const QString& family : families) {
+        if (family == QLatin1String("Noto Naskh Arabic UI") || family == QLatin1String("Liberation Serif") ||
+            family == QLatin1String("Liberation Sans")) {
+            kind = family == QLatin1String("Noto Naskh Arabic UI") ? QStringLiteral("Naskh")
+                   : family == QLatin1String("Liberation Serif")   ? QStringLiteral("Serif")
+                                                                   : QStringLiteral("Sans");
+            break;
+        }
+    }
+    return QStringList{kEasternFace + kind} + families;
+}
+
+bool isEasternDigitsFace(const QString& family) {
+    return family.startsWith(kEasternFace);
+}
 
 QStringList familiesFor(const QString& windowsName) {
     const auto it = table().constFind(windowsName.trimmed().toLower());
@@ -94,6 +126,12 @@ void install() {
         families.removeAll(QString::fromLatin1(name)); // Windows has the face itself
         QFont::insertSubstitutions(QString::fromLatin1(name), families);
     }
+    static const bool digitFaces = [] {
+        for (const char* face : {"sans", "sans_bold", "naskh", "naskh_bold", "serif", "serif_bold"})
+            QFontDatabase::addApplicationFont(QStringLiteral(":/assets/eastern_digits_%1.ttf").arg(face));
+        return true;
+    }();
+    Q_UNUSED(digitFaces);
     // Menus, message boxes and tooltips use the application font, in points so
     // that it follows the system's own text size.
     QFont base;

@@ -39,8 +39,9 @@ QStringList everyPicture() {
     }
     QDirIterator it(QStringLiteral(":/assets"));
     while (it.hasNext()) {
-        const QString base = QFileInfo(it.next()).completeBaseName();
-        if (!base.contains(u'@'))
+        const QFileInfo file(it.next());
+        const QString base = file.completeBaseName();
+        if ((file.suffix() == u"svg" || file.suffix() == u"png") && !base.contains(u'@'))
             names.insert(base);
     }
     return QStringList(names.begin(), names.end());
