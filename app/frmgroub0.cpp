@@ -4,21 +4,38 @@
 
 namespace sd {
 
+namespace {
+
+// Each lesson button and the screen its click shows, top to bottom as the menu
+// shows them.
+struct LessonButton {
+    const char* button;
+    const char* screen;
+};
+constexpr LessonButton kLessonButtons[] = {
+    {"Command4", "frmgrop3"},     // expressing a set
+    {"Command1", "frmgroub4"},    // membership and inclusion
+    {"Command2", "frmGroups"},    // intersection and union 1
+    {"Command3", "frmgrop2"},     // intersection and union 2
+    {"Command7", "frmgroub5"},    // difference
+    {"Command6", "frmvan"},       // Venn diagrams
+    {"Command5", "frmmagmoaat1"}, // the blackboard
+};
+
+} // namespace
+
 frmgroub0::frmgroub0(Navigator* navigator) : Screen(storedLayout(), navigator) {
-    on<CommandButton>("Command1", &QAbstractButton::clicked, [this] { Command1_Click(); });
-    on<CommandButton>("Command2", &QAbstractButton::clicked, [this] { Command2_Click(); });
-    on<CommandButton>("Command3", &QAbstractButton::clicked, [this] { Command3_Click(); });
-    on<CommandButton>("Command4", &QAbstractButton::clicked, [this] { Command4_Click(); });
-    on<CommandButton>("Command5", &QAbstractButton::clicked, [this] { Command5_Click(); });
-    on<CommandButton>("Command6", &QAbstractButton::clicked, [this] { Command6_Click(); });
-    on<CommandButton>("Command7", &QAbstractButton::clicked, [this] { Command7_Click(); });
+    for (const LessonButton& lesson : kLessonButtons)
+        on<CommandButton>(lesson.button, &QAbstractButton::clicked, [this, lesson] { open(lesson.screen); });
     on<CommandButton>("Command12", &QAbstractButton::clicked, [this] { Command12_Click(); });
     connect(menuItem("aboutgroups"), &QAction::triggered, this, [this] { aboutgroups_Click(); });
 }
 
+// The stored layout hides the lesson buttons until the menu loads (the
+// blackboard's is stored visible already).
 void frmgroub0::Form_Load() {
-    for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command6", "Command7"})
-        control(name)->widget()->setVisible(true);
+    for (const LessonButton& lesson : kLessonButtons)
+        control(lesson.button)->widget()->setVisible(true);
 }
 
 // A lesson that is not part of this build is simply not opened.
@@ -27,27 +44,6 @@ void frmgroub0::open(const char* screenName) {
         navigator()->show(QString::fromLatin1(screenName));
 }
 
-void frmgroub0::Command4_Click() {
-    open("frmgrop3");
-}
-void frmgroub0::Command1_Click() {
-    open("frmgroub4");
-}
-void frmgroub0::Command2_Click() {
-    open("frmGroups");
-}
-void frmgroub0::Command3_Click() {
-    open("frmgrop2");
-}
-void frmgroub0::Command7_Click() {
-    open("frmgroub5");
-}
-void frmgroub0::Command6_Click() {
-    open("frmvan");
-}
-void frmgroub0::Command5_Click() {
-    open("frmmagmoaat1");
-}
 void frmgroub0::aboutgroups_Click() {
     open("frmAboutgroup");
 }

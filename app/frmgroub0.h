@@ -18,13 +18,6 @@ protected:
     void Form_Load() override;
 
 private:
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
     void Command12_Click();
     void aboutgroups_Click();
 

@@ -3,7 +3,7 @@
 // beside the program's entry, so that the screen model in app/ never needs to
 // know the lessons.
 
-#include "app/screens.h"
+#include "program/screens.h"
 #include "app/frmAboutgroup.h"
 #include "app/frmgroub0.h"
 #include "app/navigator.h"

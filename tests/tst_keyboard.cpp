@@ -240,5 +240,5 @@ void TestKeyboard::vennBoxesTakingAnElementAreFramed() {
     QCOMPARE(framedBoxes(s), QStringList{});
 }
 
-QTEST_MAIN(TestKeyboard)
+SDTEST_MAIN(TestKeyboard)
 #include "tst_keyboard.moc"

@@ -10,8 +10,9 @@
 #include "app/controls.h"
 #include "app/navigator.h"
 #include "app/screen.h"
-#include "app/screens.h"
 #include "app/sysinfo.h"
+#include "program/screens.h"
+#include "support/testmain.h"
 
 #include <QApplication>
 #include <QKeySequence>
@@ -506,10 +507,7 @@ class MonkeyTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        sd::installFonts();
-        previousHandler = qInstallMessageHandler(dropExpectedWarnings);
-    }
+    void initTestCase() { previousHandler = qInstallMessageHandler(dropExpectedWarnings); }
     void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
 
     void theStartScreenIsRegistered() {
@@ -585,5 +583,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MonkeyTest)
+SDTEST_MAIN(MonkeyTest)
 #include "tst_monkey.moc"

@@ -9,7 +9,8 @@
 #include "app/controls.h"
 #include "app/navigator.h"
 #include "app/screen.h"
-#include "app/screens.h"
+#include "program/screens.h"
+#include "program/startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -368,8 +369,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     defaultHandler = qInstallMessageHandler(dropPlatformNotes);
     QApplication app(argc, argv);
-    QApplication::setLayoutDirection(Qt::RightToLeft);
-    sd::installFonts();
+    sd::setUpApplication();
     const int repetitions = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 15;
 
     QTextStream out(stdout);

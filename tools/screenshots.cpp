@@ -5,7 +5,8 @@
 
 #include "app/navigator.h"
 #include "app/screen.h"
-#include "app/screens.h"
+#include "program/screens.h"
+#include "program/startup.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,8 +16,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setLayoutDirection(Qt::RightToLeft);
-    sd::installFonts();
+    sd::setUpApplication();
 
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(folder);

@@ -5,6 +5,7 @@
 #include "app/fonts.h"
 #include "app/screen.h"
 #include "app/twips.h"
+#include "support/testmain.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -189,7 +190,6 @@ QImage renderLabel(const QString& caption, bool rtl, Align align) {
 class TestControls : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { fonts::install(); }
 
     void twipsBecomePixelsInOnePlace_data();
     void twipsBecomePixelsInOnePlace();
@@ -845,5 +845,5 @@ void TestControls::aMissingControlStopsNamingItAndTheScreen() {
     QVERIFY2(said.contains(message), qPrintable(said));
 }
 
-QTEST_MAIN(TestControls)
+SDTEST_MAIN(TestControls)
 #include "tst_controls.moc"

@@ -3,8 +3,8 @@
 
 #include "app/frmAboutgroup.h"
 #include "app/navigator.h"
-#include "app/screens.h"
 #include "app/version.h"
+#include "program/screens.h"
 #include "support/screentest.h"
 
 #include <QMessageBox>
@@ -271,5 +271,5 @@ void TestAbout::withoutRegistryTheToolIsFoundOnThePath() {
 }
 #endif
 
-QTEST_MAIN(TestAbout)
+SDTEST_MAIN(TestAbout)
 #include "tst_frmAboutgroup.moc"

@@ -3,7 +3,7 @@
 
 #include "app/frmgroub0.h"
 #include "app/navigator.h"
-#include "app/screens.h"
+#include "program/screens.h"
 #include "support/screentest.h"
 
 #include <QMenuBar>
@@ -214,5 +214,5 @@ void TestMenu::exitButtonEndsTheProgram() {
     QVERIFY(nav->loaded().isEmpty());
 }
 
-QTEST_MAIN(TestMenu)
+SDTEST_MAIN(TestMenu)
 #include "tst_frmgroub0.moc"

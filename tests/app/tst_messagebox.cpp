@@ -3,7 +3,7 @@
 // and with Qt's own Arabic caption for the button.
 
 #include "app/messagebox.h"
-#include "app/screens.h"
+#include "support/testmain.h"
 
 #include <QLabel>
 #include <QProxyStyle>
@@ -66,11 +66,7 @@ class MessageBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        sd::installFonts();
-        QApplication::setStyle(new IconButtonsStyle);
-        QApplication::setLayoutDirection(Qt::RightToLeft);
-    }
+    void initTestCase() { QApplication::setStyle(new IconButtonsStyle); }
 
     void fitsButtonAndText_data() {
         QTest::addColumn<QString>("text");
@@ -136,5 +132,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MessageBoxTest)
+SDTEST_MAIN(MessageBoxTest)
 #include "tst_messagebox.moc"

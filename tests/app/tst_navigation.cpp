@@ -4,7 +4,7 @@
 #include "app/assets.h"
 #include "app/navigator.h"
 #include "app/screen.h"
-#include "app/screens.h"
+#include "program/screens.h"
 #include "support/screentest.h"
 
 #include <QSignalSpy>
@@ -228,6 +228,6 @@ void TestNavigation::programEndsWhenTheLastWindowIsClosed() {
     QCOMPARE(lastClosed.count(), 1);
 }
 
-QTEST_MAIN(TestNavigation)
+SDTEST_MAIN(TestNavigation)
 
 #include "tst_navigation.moc"

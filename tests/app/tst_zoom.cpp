@@ -196,7 +196,7 @@ int main(int argc, char* argv[]) {
     config.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
     QApplication app(argc, argv);
-    QApplication::setLayoutDirection(Qt::RightToLeft);
+    sd::setUpApplication();
     TestZoom test;
     return QTest::qExec(&test, argc, argv);
 }

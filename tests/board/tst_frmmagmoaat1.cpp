@@ -554,5 +554,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBoardScreen)
+SDTEST_MAIN(TestBoardScreen)
 #include "tst_frmmagmoaat1.moc"

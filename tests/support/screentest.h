@@ -1,9 +1,11 @@
 #pragma once
 // Helpers every screen test needs: a navigator with the program's screens and
 // no real outside world, flushing unloaded screens, and answering message boxes.
+// A test that includes it starts with SDTEST_MAIN, as the program starts.
 
 #include "app/navigator.h"
-#include "app/screens.h"
+#include "program/screens.h"
+#include "support/testmain.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -28,7 +30,6 @@ struct Program {
 
     explicit Program(sd::Services services = {
                          .makeSysInfoPort = [] { return std::unique_ptr<sd::SysInfoPort>(); }}) {
-        sd::installFonts();
         nav->setQuitHandler([this] { ++quits; });
         sd::registerScreens(*nav, services);
     }

@@ -1111,5 +1111,5 @@ void TestFrmgrop3::pictureDoubleClickTogglesTheCredit() {
     QVERIFY(label("Label30")->isHidden());
 }
 
-QTEST_MAIN(TestFrmgrop3)
+SDTEST_MAIN(TestFrmgrop3)
 #include "tst_frmgrop3.moc"

@@ -1017,5 +1017,5 @@ void TestFrmGroups::rowTitlesClearOfTheirNeighbours() {
     QCOMPARE(t->top(), cmd1(rightNeighbour >= 0 ? rightNeighbour : title == 4 ? 2 : 3)->top());
 }
 
-QTEST_MAIN(TestFrmGroups)
+SDTEST_MAIN(TestFrmGroups)
 #include "tst_frmGroups.moc"

@@ -229,5 +229,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmgrop2)
+SDTEST_MAIN(TestFrmgrop2)
 #include "tst_frmgrop2.moc"

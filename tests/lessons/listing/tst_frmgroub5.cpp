@@ -208,5 +208,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrmgroub5)
+SDTEST_MAIN(TestFrmgroub5)
 #include "tst_frmgroub5.moc"

@@ -6,6 +6,8 @@
 #include "lessons/listing/listing_drill.h"
 #include "lessons/listing/listing_layout.h"
 
+#include "support/testmain.h"
+
 #include <QtTest>
 
 using namespace sd;
@@ -336,5 +338,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestListingEngine)
+SDTEST_MAIN(TestListingEngine)
 #include "tst_listing_engine.moc"

@@ -629,5 +629,5 @@ void TestMembershipScreen::keyboard() {
     QVERIFY(nav->find("frmgroub4"));
 }
 
-QTEST_MAIN(TestMembershipScreen)
+SDTEST_MAIN(TestMembershipScreen)
 #include "tst_frmgroub4.moc"

@@ -445,5 +445,5 @@ void TestVennScreen::doubleClickOnAStarTogglesTheCredit() {
     QVERIFY(!shown("Label30"));
 }
 
-QTEST_MAIN(TestVennScreen)
+SDTEST_MAIN(TestVennScreen)
 #include "tst_frmvan.moc"

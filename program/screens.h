@@ -2,7 +2,6 @@
 // The screens built into the program, registered with the navigator by name.
 // The list itself is program/screens.cpp: the screen model does not know the lessons.
 
-#include "app/fonts.h"
 #include "app/sysinfo.h"
 
 #include <functional>
@@ -18,11 +17,6 @@ struct Services {
 };
 
 void registerScreens(Navigator& navigator, const Services& services = {});
-
-// Maps the stored layouts' font names to the fonts on this machine.
-inline void installFonts() {
-    fonts::install();
-}
 
 inline constexpr const char* kStartScreen = "frmgroub0";
 
