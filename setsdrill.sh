@@ -7,6 +7,8 @@
 #   ./setsdrill.sh package    a Debian package of the program, in build-package/, checked by lintian
 #   ./setsdrill.sh bench [R]  how fast every screen opens and its heaviest button answers (R runs each)
 #   ./setsdrill.sh monkey [N] the monkey, N actions (default 100000) on every screen, under the sanitizers
+#   ./setsdrill.sh a11y [D]   every screen's tree as a screen reader meets it, one file a screen in D
+#                             (default: a11y), under a private X server with the accessibility bus
 # Safe to run again: it installs nothing that is there and rebuilds only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -15,6 +17,9 @@ export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n
           fonts-hosny-amiri fonts-noto-core fonts-noto-ui-core fonts-liberation2 fonts-dejavu-core
           desktop-file-utils appstream)
+
+# What the accessibility dump needs: a private X server, the accessibility bus, its Python binding.
+A11Y_TOOLS=(xvfb xauth xdotool dbus at-spi2-core python3-pyatspi)
 
 # What CPack needs besides the build tools to make the .deb, and Debian's checker.
 PACKAGE_TOOLS=(dpkg-dev file lintian)
@@ -125,13 +130,19 @@ monkey)
     build build-asan -DSETSDRILL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     long_monkey "${2:-100000}"
     ;;
+a11y)
+    install_missing "${A11Y_TOOLS[@]}"
+    build build
+    shift
+    dbus-run-session -- /usr/bin/python3 tools/a11y.py ./build/setsdrill "${@:-a11y}"
+    ;;
 shots)
     install_missing
     build build
     ./build/setsdrill_screenshots "${2:-shots}"
     ;;
 *)
-    echo "usage: $0 [run|test|sanitize|shots [folder]|package|bench [runs]|monkey [actions]]" >&2
+    echo "usage: $0 [run|test|sanitize|shots [folder]|package|bench [runs]|monkey [actions]|a11y [folder [story...]]]" >&2
     exit 2
     ;;
 esac

@@ -47,9 +47,6 @@ QStyle* classicStyle();
 // The frame that sets a control apart at a glance: a bright yellow band edged in
 // black, seen on dark and light grounds alike, drawn just inside rect.
 void drawBrightFrame(QPainter& p, const QRect& rect, int band);
-// The keyboard focus on a pressable label or image: the bright frame inside it,
-// narrower on a narrow control so that what it shows stays readable.
-void drawFocusFrame(QPainter& p, const QRect& rect);
 
 // The absolute flag for a stored alignment on a screen of the given direction.
 Qt::Alignment horizontal(Align a, bool rtl);

@@ -83,11 +83,6 @@ void drawBrightFrame(QPainter& p, const QRect& rect, int band) {
     p.restore();
 }
 
-void drawFocusFrame(QPainter& p, const QRect& rect) {
-    constexpr int kNarrow = 24; // pixels
-    drawBrightFrame(p, rect, std::min(rect.width(), rect.height()) < kNarrow ? 1 : 2);
-}
-
 QList<std::pair<int, int>> blankRuns(const QString& text) {
     QList<std::pair<int, int>> runs;
     for (int i = 0; i < text.size();) {
@@ -291,10 +286,18 @@ void Control::setPointer(const QString& pictureName) {
 }
 
 void Control::refreshAccessibleName(const QString& caption) {
+    caption_ = caption;
     QString name = stripMnemonic(caption).trimmed();
-    if (name.isEmpty())
+    if (spoken_.contains(QLatin1String("%1")))
+        name = spoken_.arg(name);
+    else if (name.isEmpty())
         name = spoken_;
     self_->setAccessibleName(name.isEmpty() ? self_->toolTip() : name);
+}
+
+void Control::setSpokenName(const QString& spoken) {
+    spoken_ = spoken;
+    refreshAccessibleName(caption_);
 }
 
 void Control::makePressable(bool on) {

@@ -80,6 +80,11 @@ public:
 
     QWidget* widget() const { return self_; }
 
+    // What a screen reader calls the control when its caption does not say it
+    // all: a name, or a pattern whose "%1" the caption fills ("الدرجة %1 من 10").
+    QString spokenName() const { return spoken_; }
+    void setSpokenName(const QString& spoken);
+
 protected:
     virtual void configureKind(const ControlSpec& stored) = 0;
     // Pixel geometry for the twips rectangle; lines override it.
@@ -105,7 +110,8 @@ protected:
     QRect stored_;
     double fontPoints_ = 8.25;
     bool rtl_ = true;
-    QString spoken_; // the stored accessible name
+    QString spoken_;  // the stored accessible name
+    QString caption_; // the caption the name was last made from
 };
 
 // "Label5(2)" for an element of a control array, "Label5" otherwise.
@@ -223,6 +229,9 @@ public:
     // exactly what the lesson set.
     void setCurrentMark(const CurrentBoxMark& mark);
     bool isCurrentBox() const;
+    // A judged box: its verdict's colour, and the verdict a screen reader says of
+    // it (its description), until the lesson colours the box again.
+    void judge(const QColor& colour, const QString& spoken);
 
 signals:
     void clicked();
@@ -249,6 +258,7 @@ private:
 
     CurrentBoxMark mark_{};
     QPointer<QWidget> currentFrame_; // made when the box first becomes current
+    QColor verdictColour_;           // the colour the spoken verdict goes with
     QColor back_{Qt::white};
     QColor fore_{Qt::black};
     int border_ = 1;

@@ -152,8 +152,6 @@ void Label::paintEvent(QPaintEvent*) {
     p.setFont(font());
     p.setPen(isEnabled() ? fore_ : QColor(0x80, 0x80, 0x80));
     detail::drawCaption(p, QRectF(captionRect()), caption_, captionStyle(scale().factor()));
-    if (hasFocus())
-        detail::drawFocusFrame(p, r);
 }
 
 void Label::mousePressEvent(QMouseEvent* e) {

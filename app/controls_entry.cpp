@@ -1,6 +1,7 @@
 // Entry boxes: the classic style's sunken 3D frame, or a flat single line drawn
 // here, in the box's own colours.
 
+#include "app/accessibility.h"
 #include "app/control_support.h"
 #include "app/controls.h"
 
@@ -49,6 +50,7 @@ public:
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         setObjectName(QStringLiteral("currentBoxFrame"));
+        accessibility::leaveOut(this);
     }
 
 protected:
@@ -176,7 +178,19 @@ void TextBox::refreshFrame() {
     update();
 }
 
+void TextBox::judge(const QColor& colour, const QString& spoken) {
+    setBackColor(colour);
+    verdictColour_ = colour;
+    setAccessibleDescription(spoken);
+}
+
+// The lesson colouring the box again ends its verdict, even in the same colour:
+// black is both a correct box and a box not judged.
 void TextBox::setBackColor(const QColor& c) {
+    if (verdictColour_.isValid()) {
+        verdictColour_ = QColor();
+        setAccessibleDescription(QString());
+    }
     if (!changeTo(back_, c))
         return;
     refreshPalette();

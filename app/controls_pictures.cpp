@@ -82,8 +82,6 @@ void Image::paintEvent(QPaintEvent*) {
         p.setPen(QPen(borderColor_, 1));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if (hasFocus())
-        detail::drawFocusFrame(p, rect());
 }
 
 void Image::mousePressEvent(QMouseEvent* e) {

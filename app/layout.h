@@ -84,7 +84,8 @@ struct ControlSpec {
     const char* container = nullptr; // the frame holding this control
     bool value = false;              // option buttons: chosen
     // What a screen reader calls a control that has no caption (a picture, an entry
-    // box, a caption-less button); a control with a caption is called by it.
+    // box, a caption-less button); a control with a caption is called by it. A name
+    // holding "%1" is said with the caption in its place ("الدرجة %1 من 10").
     const char* accessibleName = nullptr;
     // Labels and images the pupil presses: reached with Tab (an array is one stop,
     // its elements one arrow key apart) and pressed with Space or Enter.
@@ -92,6 +93,11 @@ struct ControlSpec {
     // Entry boxes: Eastern Arabic and Persian digits typed, pasted or composed
     // become the digits 0-9 the lessons show and judge. Off for free text.
     bool westernDigits = true;
+    // A screen reader says the control's name when it appears or, shown, when its
+    // caption changes: a score, a note, a reward.
+    bool live = false;
+    // Holds a value for the lesson and is never shown: no screen reader meets it.
+    bool storage = false;
 };
 
 // How a screen's lesson tells its current entry box apart; the screen model
@@ -112,6 +118,9 @@ struct ScreenSpec {
     const char* name = "";
     int width = 0; // client area, twips
     int height = 0;
+    // The lesson's name: the window's title starts with it, so that a screen reader
+    // and the task bar tell the lessons apart.
+    const char* lesson = nullptr;
     const char* title = "";
     WindowBorder border = WindowBorder::Sizable;
     bool minButton = true;

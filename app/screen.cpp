@@ -1,5 +1,6 @@
 #include "app/screen.h"
 
+#include "app/accessibility.h"
 #include "app/assets.h"
 #include "app/navigator.h"
 #include "app/twips.h"
@@ -35,9 +36,9 @@ bool isWindowed(const Control* c) {
 // The client area below the menu bar: its natural size is the stored one at
 // the program's zoom, so the window opens at that size and a sizable window can
 // still be made smaller.
-class Backdrop : public QWidget {
+class Backdrop : public accessibility::Area {
 public:
-    explicit Backdrop(QWidget* parent) : QWidget(parent) {}
+    explicit Backdrop(QWidget* parent) : Area(parent) {}
     QSize sizeHint() const override { return natural_; }
     void setNatural(QSize natural) {
         natural_ = natural;
@@ -68,7 +69,10 @@ Screen::Screen(const ScreenLayout& layout, Navigator* navigator)
     setObjectName(QString::fromUtf8(spec_.name));
     setAttribute(Qt::WA_DeleteOnClose);
     setLayoutDirection(spec_.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-    setWindowTitle(QString::fromUtf8(spec_.title));
+    accessibility::install();
+    setWindowTitle(spec_.lesson ? QStringLiteral("%1 — %2").arg(QString::fromUtf8(spec_.lesson),
+                                                                QString::fromUtf8(spec_.title))
+                                : QString::fromUtf8(spec_.title));
     if (spec_.icon)
         setWindowIcon(assets::icon(QString::fromUtf8(spec_.icon)));
     // The screen's own mouse-move handler runs over its background.
@@ -87,7 +91,7 @@ Screen::Screen(const ScreenLayout& layout, Navigator* navigator)
     backdrop_->setMouseTracking(true);
     backdrop_->installEventFilter(this);
     box->addWidget(backdrop_);
-    canvas_ = new QWidget(backdrop_);
+    canvas_ = new accessibility::Area(backdrop_);
     canvas_->setObjectName(QStringLiteral("%1.canvas").arg(objectName()));
     canvas_->setMouseTracking(true);
 
@@ -106,6 +110,9 @@ Screen::Screen(const ScreenLayout& layout, Navigator* navigator)
     }
 
     build(layout);
+    announcer_ = new accessibility::Announcer(this);
+    announcer_->lower();
+    new accessibility::FocusRing(this);
 }
 
 Navigator* Screen::navigator() const {
@@ -321,6 +328,10 @@ void Screen::build(const ScreenLayout& layout) {
             groupOf_.insert(c->widget(), name);
             c->widget()->installEventFilter(this);
         }
+        if (stored.storage)
+            accessibility::leaveOut(c->widget());
+        if (stored.live)
+            watchLive(c);
     }
     // Entry boxes, buttons, frames and picture boxes always stand above the
     // drawn controls (labels, images, shapes, lines), whatever the stored order.
@@ -489,6 +500,26 @@ void Screen::moveFocusTo(QWidget* box) {
     box->setFocus(Qt::OtherFocusReason);
 }
 
+// A score, a note or a reward is said when it appears, and when it changes while shown.
+void Screen::watchLive(Control* c) {
+    QWidget* w = c->widget();
+    live_.insert(w);
+    w->installEventFilter(this);
+    if (auto* label = qobject_cast<Label*>(w))
+        connect(label, &Label::captionChanged, this, [this, w] {
+            if (w->isVisible())
+                announcer_->sayNameOf(w);
+        });
+}
+
+void Screen::announce(const QString& text) {
+    announcer_->say(text);
+}
+
+QString Screen::announced() const {
+    return announcer_->said();
+}
+
 void Screen::Form_MouseMove(Qt::MouseButtons, QPoint) {}
 
 void Screen::mouseMoveEvent(QMouseEvent* e) {
@@ -529,6 +560,9 @@ bool Screen::eventFilter(QObject* watched, QEvent* e) {
     }
     if (watched == backdrop_ && e->type() == QEvent::Resize)
         fitToWindow();
+    if (auto* w = qobject_cast<QWidget*>(watched);
+        w && e->type() == QEvent::ShowToParent && live_.contains(w) && w->isVisible())
+        announcer_->sayNameOf(w);
     if (auto* w = qobject_cast<QWidget*>(watched); w && groupOf_.contains(w)) {
         if (e->type() == QEvent::FocusIn)
             groupEntry_.insert(groupOf_.value(w), w);

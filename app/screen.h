@@ -12,6 +12,7 @@
 #include <QMap>
 #include <QPixmap>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 #include <any>
@@ -23,6 +24,9 @@ class QMenuBar;
 namespace sd {
 
 class Navigator;
+namespace accessibility {
+class Announcer;
+}
 
 class Screen : public QWidget {
     Q_OBJECT
@@ -96,6 +100,12 @@ public:
 
     // Places the window as its stored start position says.
     void placeOnDisplay();
+
+    // Has a screen reader say text, with whatever else this handler makes it say
+    // (the controls the layout marks live), once control returns to the event loop.
+    void announce(const QString& text);
+    // What the screen last had said.
+    QString announced() const;
 
 protected:
     virtual void Form_Load() {}
@@ -179,6 +189,7 @@ private:
     void applyWindowFlags();
     void paintBackdrop(QPainter& p);
     void pressButton(const char* name);
+    void watchLive(Control* c);
     std::any& fieldsSlot();
 
     ScreenSpec spec_;
@@ -197,6 +208,8 @@ private:
     QHash<QString, class MenuItem*> menuItems_;
     QHash<const QWidget*, QString> groupOf_;       // pressable array elements
     QHash<QString, QPointer<QWidget>> groupEntry_; // the element each was last left at
+    QSet<const QWidget*> live_;                    // said when they appear or change
+    accessibility::Announcer* announcer_ = nullptr;
     QPixmap background_;
     std::any ownFields_; // used when no navigator keeps them
     bool loaded_ = false;

@@ -171,6 +171,7 @@ const ScreenLayout& frmmagmoaat1Layout() {
         .screen = {.name = "frmmagmoaat1",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "أدوات شرح المجموعات",
                    .title = kWindowTitle,
                    .maxButton = false,
                    .backColor = 0x2F4F4F,

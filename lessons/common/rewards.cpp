@@ -20,7 +20,9 @@ ControlSpec rewardPicture(const RewardSpot& spot, const char* star) {
             .at = {spot.left, spot.top, sun ? 480 : 240, sun ? 480 : 225},
             .visible = spot.index == 29 || spot.index == 81,
             .picture = sun ? "sun" : star,
-            .stretch = true};
+            .stretch = true,
+            .accessibleName = sun ? "شمس" : "نجمة",
+            .live = true};
 }
 
 void revealNextReward(const QList<Image*>& rewards) {

@@ -440,4 +440,63 @@ QString nextSeparator(const QString& caption) {
     return comma;
 }
 
+// ---- What a screen reader says ----
+
+QString spokenStatement(const QString& description, const QStringList& numbers) {
+    QString out;
+    int next = 0;
+    for (qsizetype i = 0; i < description.size();) {
+        qsizetype end = i;
+        while (end < description.size() && description[end] == u' ')
+            ++end;
+        if (end - i >= 2 && next < numbers.size()) {
+            out += u' ' + numbers[next++] + u' ';
+            i = end;
+        } else if (end > i) {
+            out += u' ';
+            i = end;
+        } else {
+            out += description[i++];
+        }
+    }
+    for (; next < numbers.size(); ++next)
+        out += u' ' + numbers[next];
+    return out.simplified();
+}
+
+QString spokenBox(int k, int j, int n) {
+    return QStringLiteral("المسألة %1، الخانة %2 من %3").arg(k).arg(j + 1).arg(n);
+}
+
+QString spokenSeparator(int k, int j, int n) {
+    // "%1" stays for the caption.
+    const QString where = j < n ? QStringLiteral(" قبل الخانة ") + QString::number(j + 1)
+                                : QStringLiteral(" بعد الخانة ") + QString::number(n);
+    return QStringLiteral("%1") + where + QStringLiteral("، المسألة ") + QString::number(k);
+}
+
+QString spokenMark(Mark m, const QString& text) {
+    if (text.trimmed().isEmpty())
+        return QStringLiteral("فارغة");
+    switch (m) {
+    case Mark::Black:
+        return QStringLiteral("صحيح");
+    case Mark::Red:
+        return QStringLiteral("خطأ");
+    case Mark::Green:
+        return QStringLiteral("مكرر");
+    case Mark::Other:
+        break;
+    }
+    return {};
+}
+
+QString spokenOutcome(const std::vector<Mark>& marks, const QStringList& texts) {
+    int counts[3] = {0, 0, 0};
+    for (size_t j = 0; j < marks.size(); ++j)
+        if (!texts.value(qsizetype(j)).trimmed().isEmpty() && marks[j] != Mark::Other)
+            ++counts[int(marks[j])];
+    return QStringLiteral("صحيح %1، خطأ %2، مكرر %3").arg(counts[0]).arg(counts[1]).arg(counts[2]);
+}
+
 } // namespace sd::expressing

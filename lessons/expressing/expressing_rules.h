@@ -156,4 +156,18 @@ int separatorLeftOf(int box);
 // The separator's next caption when clicked.
 QString nextSeparator(const QString& caption);
 
+// ---- What a screen reader says ----
+
+// A problem as the pupil reads it: its description with its numbers in the
+// blanks they stand over, in reading order; a number with no blank follows.
+QString spokenStatement(const QString& description, const QStringList& numbers);
+// Box j (from 0) of problem k's n boxes.
+QString spokenBox(int k, int j, int n);
+// Separator j of problem k's n + 1: before box j + 1, the last after box n.
+QString spokenSeparator(int k, int j, int n);
+// A judged box's verdict, by its mark; an empty box says it is empty.
+QString spokenMark(Mark m, const QString& text);
+// A check's outcome: how many written boxes are right, wrong and repeated.
+QString spokenOutcome(const std::vector<Mark>& marks, const QStringList& texts);
+
 } // namespace sd::expressing

@@ -79,7 +79,10 @@ frmgrop3::frmgrop3(Navigator* navigator) : Screen(storedLayout(), navigator) {
             connect(number, &Label::captionChanged, this, [this, k] { NumbersChanged(k); });
         }
         connect(r.change, &B::clicked, this, [this, k] { ChangeProblem(k); });
-        connect(r.check, &B::clicked, this, [this, k] { CheckProblem(k); });
+        connect(r.check, &B::clicked, this, [this, k] {
+            CheckProblem(k);
+            SayOutcome(k);
+        });
     }
 
     on<CommandButton>("Command14", &B::clicked, [this] { Command14_Click(); });
@@ -94,6 +97,7 @@ frmgrop3::frmgrop3(Navigator* navigator) : Screen(storedLayout(), navigator) {
     onArray<Label>("Label28", &Label::clicked, [this](int i) { Label28_Click(i); });
     onArray<Label>("Label29", &Label::captionChanged, [this](int i) { Label29_Change(i); });
     addCreditAndExit("Image1");
+    NameRows();
 }
 
 frmgrop3::Row frmgrop3::FindRow(int k) const {
@@ -271,6 +275,41 @@ void frmgrop3::FitNumbersOverBlanks(int k) {
 void frmgrop3::NumbersChanged(int k) {
     row(k).check->setEnabled(true);
     FitNumbersOverBlanks(k);
+    NameProblem(k);
+}
+
+void frmgrop3::NameRows() {
+    for (int k = 1; k <= kProblemCount; ++k) {
+        const QList<TextBox*> boxes = BoxesOf(k);
+        const int n = int(boxes.size());
+        for (int j = 0; j < n; ++j) {
+            boxes[j]->setSpokenName(spokenBox(k, j, n));
+            separators_[separatorRightOf(firstBoxOfRow(k) + j)]->setSpokenName(spokenSeparator(k, j, n));
+        }
+        separators_[separatorLeftOf(firstBoxOfRow(k) + n - 1)]->setSpokenName(spokenSeparator(k, n, n));
+        NameProblem(k);
+    }
+}
+
+// Each number says itself, then the whole problem it belongs to.
+void frmgrop3::NameProblem(int k) {
+    const Row& r = row(k);
+    QStringList numbers;
+    for (const Label* n : r.numbers)
+        numbers.append(n->caption().trimmed());
+    const QString statement = spokenStatement(r.description->caption(), numbers);
+    for (Label* n : r.numbers)
+        n->setSpokenName(QStringLiteral("%1: ") + statement);
+}
+
+void frmgrop3::SayOutcome(int k) {
+    std::vector<Mark> marks;
+    QStringList texts;
+    for (const TextBox* box : BoxesOf(k)) {
+        marks.push_back(markOf(Rgb(box->backColor().rgb())));
+        texts.append(box->text());
+    }
+    announce(spokenOutcome(marks, texts));
 }
 
 Numbers frmgrop3::NumbersOf(int k) const {
@@ -359,7 +398,7 @@ void frmgrop3::CheckProblem(int k) {
     const RowJudgement judged = judgeRow(problemOfRow(k), NumbersOf(k), texts);
     for (qsizetype j = 0; j < boxes.size(); ++j) {
         if (const auto mark = judged.boxes[j].mark)
-            boxes[j]->setBackColor(QColor::fromRgb(colorOf(*mark).value));
+            boxes[j]->judge(QColor::fromRgb(colorOf(*mark).value), spokenMark(*mark, texts[j]));
         if (const auto border = judged.boxes[j].border)
             boxes[j]->setBorderStyle(*border ? kBorder : kNoBorder);
     }

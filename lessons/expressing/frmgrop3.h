@@ -57,6 +57,11 @@ private:
     void WriteDigitsSeparators(const QStringList& texts);
     void ShowCorrectSet(int row);
     void CheckProblem(int row);
+    // What a screen reader says: each box and separator by its problem and place,
+    // each number with its problem's statement, the outcome of a check.
+    void NameRows();
+    void NameProblem(int row);
+    void SayOutcome(int row);
     void SelectBox(int index);
     void ResetTallies();
     int ElementsShown() const;

@@ -35,10 +35,16 @@ constexpr int kRowTop[kProblemCount] = {1680, 2460, 3240, 4020, 4800, 5520, 6240
 constexpr int kNarrowLeft = 7680, kNarrowPitch = 540, kNarrowWidth = 375, kNarrowHeight = 540;
 constexpr int kWideLeft = 7500, kWidePitch = 600, kWideWidth = 435, kWideHeight = 495;
 
-// Tab order: the boxes, the check buttons, the top buttons, then each row's
-// change button (and its numbers).
-constexpr int kLastBoxTabIndex = expressing::kBoxCount - 1;
-constexpr int kChangeTabIndex = 70;
+// Tab order, as a problem is read: "جديد"; then each problem's change button and
+// numbers, its boxes, its check button; then the solution, "مسح", the separators
+// and the palette, and the exit.
+constexpr int kNewTabIndex = 10;
+constexpr int rowTab(int row) {
+    return 100 * row;
+}
+constexpr int kCheckOffset = 50;
+constexpr int kSolutionTabIndex = 900;
+constexpr int kClearTabIndex = 901;
 
 // What a screen reader calls the boxes of each row.
 const char* const kBoxNames[kProblemCount] = {
@@ -101,7 +107,7 @@ ControlSpec number(const char* name, int index, int row, const char* caption, co
             .pointer = "pointer_arrow",
             .tooltip = tooltip,
             // Reached right after its row's change button.
-            .tabIndex = kChangeTabIndex + row,
+            .tabIndex = rowTab(row),
             .pressable = true};
 }
 
@@ -123,7 +129,8 @@ void addRightPanel(std::vector<ControlSpec>& c) {
     for (int k = 1; k <= kProblemCount; ++k) {
         const int top = kRowTop[k - 1];
         c.push_back(button(kChangeNames[k - 1], {11400, top, 315, 375}, kDigits[k - 1], 0xC0C0FF,
-                           "اضغط هنا لتغير المسألة", kChangeTabIndex + k, FontSpec{"Arial", 9.75, true}));
+                           "اضغط هنا لتغير المسألة", rowTab(k), FontSpec{"Arial", 9.75, true}));
+        c.back().accessibleName = "تغيير المسألة %1";
         c.push_back(
             label("Label1", k - 1, {8640, top, 2730, 420}, kDescriptions[k - 1], kDescriptionFont, kWhite));
     }
@@ -177,7 +184,7 @@ void addEntryGrid(std::vector<ControlSpec>& c) {
                          .borderStyle = 1,
                          .maxLength = narrow ? 1 : 2,
                          .tooltip = kBoxTooltip,
-                         .tabIndex = box,
+                         .tabIndex = rowTab(k) + 1 + j,
                          .accessibleName = kBoxNames[k - 1]});
             // The separator on the right of this box.
             c.push_back({.kind = Kind::Label,
@@ -212,9 +219,11 @@ void addCheckButtons(std::vector<ControlSpec>& c) {
     static const char* const kNames[kProblemCount] = {"Command1", "Command3", "Command4", "Command5",
                                                       "Command6", "Command7", "Command8", "Command9"};
     static const char* const kDigits[] = {"1", "2", "3", "4", "5", "6", "7", "8"};
-    for (int k = 1; k <= kProblemCount; ++k)
+    for (int k = 1; k <= kProblemCount; ++k) {
         c.push_back(button(kNames[k - 1], {3180, kRowTop[k - 1], 495, 495}, kDigits[k - 1], 0xC0FFC0,
-                           "اضغط هنا لترى الحل", 59 + k));
+                           "اضغط هنا لترى الحل", rowTab(k) + kCheckOffset));
+        c.back().accessibleName = "تحقق من المسألة %1";
+    }
 }
 
 // One answer row: "{" first, elements at the odd indices, separators between,
@@ -296,15 +305,17 @@ void addTopStrip(std::vector<ControlSpec>& c) {
                  .align = Align::Center,
                  .wordWrap = false});
     c.push_back(button("Command14", {11280, 600, 585, 495}, "جديد", 0xC0C0FF,
-                       "اضغط  على رقم كل مسألة لتغيرها", 68, FontSpec{"Arial", 11.25, true}));
+                       "اضغط  على رقم كل مسألة لتغيرها", kNewTabIndex, FontSpec{"Arial", 11.25, true}));
     c.push_back(label("Label24", -1, {4110, 570, 2490, 285}, "الرقم في المربع الاحمر خطأ",
                       FontSpec{"Arial", 9.75, true}, kWhite, Align::Center));
     c.back().visible = false;
+    c.back().live = true;
     c.push_back(label("Label25", -1, {4110, 855, 2490, 285}, "الرقم في المربع الأخضر مكرر",
                       FontSpec{"Arial", 9.75, true}, kWhite, Align::Center));
     c.back().visible = false;
-    c.push_back(
-        button("Command11", {3180, 540, 855, 495}, "الحل", 0xC0FFC0, "اضغط  أمام كل مسألة لترى حلها", 69));
+    c.back().live = true;
+    c.push_back(button("Command11", {3180, 540, 855, 495}, "الحل", 0xC0FFC0, "اضغط  أمام كل مسألة لترى حلها",
+                       kSolutionTabIndex));
     // The score: hidden tallies, then the percentage and its sign in a yellow frame.
     c.push_back({.kind = Kind::Shape,
                  .name = "Shape5",
@@ -323,15 +334,17 @@ void addTopStrip(std::vector<ControlSpec>& c) {
                                 FontSpec{"Arabic Transparent", 15.75, true}, kYellow, Align::Center);
     percent.back = 0x004040;
     percent.opaque = true;
+    percent.accessibleName = "النسبة %1 في المئة";
+    percent.live = true;
     c.push_back(percent);
     ControlSpec sign = label("Label29", 12, {1380, 600, 420, 435}, "%",
                              FontSpec{"Arabic Transparent", 15.75, true}, kYellow, Align::Center);
     sign.back = 0x004040;
     sign.opaque = true;
     c.push_back(sign);
-    c.push_back(button("Command10", {240, 540, 855, 495}, "مسح", 0xC0C0FF, nullptr, 70));
+    c.push_back(button("Command10", {240, 540, 855, 495}, "مسح", 0xC0C0FF, nullptr, kClearTabIndex));
     // The score procedure's own button, never shown: only the solution runs it.
-    c.push_back(button("Command2", {1260, 1080, 855, 375}, "النسبة", 0xC0C0FF, nullptr, 90));
+    c.push_back(button("Command2", {1260, 1080, 855, 375}, "النسبة", 0xC0C0FF, nullptr, kClearTabIndex + 1));
     c.back().visible = false;
 }
 
@@ -339,7 +352,7 @@ void addBottomStrip(std::vector<ControlSpec>& c) {
     lessons::addExitCorner(c, {.frameName = "Shape6",
                                .exit = {720, 7560, 1335, 615},
                                .exitBack = 0xC0FFFF,
-                               .tabIndex = 91,
+                               .tabIndex = 991,
                                .frameBack = 0x80FF80,
                                .frameBorder = 0x80FFFF,
                                .frameBorderWidth = 5,
@@ -363,9 +376,9 @@ std::vector<ControlSpec> controls() {
     addLeftPanel(c);
     addTopStrip(c);
     addBottomStrip(c);
-    // The separators and the palette follow the boxes in the tab order.
-    markPressable(c, "Label23", kLastBoxTabIndex, "فاصل");
-    markPressable(c, "Label28", kLastBoxTabIndex, nullptr);
+    // The separators and the palette follow "مسح" in the tab order.
+    markPressable(c, "Label23", kClearTabIndex, "فاصل");
+    markPressable(c, "Label28", kClearTabIndex, "%1 من لوحة الأرقام");
     return c;
 }
 
@@ -376,6 +389,7 @@ const ScreenLayout& frmgrop3Layout() {
         .screen = {.name = "frmgrop3",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "التعبير عن المجموعة",
                    .title = kWindowTitle,
                    .backColor = 0x004060,
                    .picture = "expressing_background",

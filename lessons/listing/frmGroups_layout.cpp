@@ -182,7 +182,9 @@ void addScore(std::vector<ControlSpec>& c) {
                      .font = FontSpec{"Arial", 27.75, true},
                      .fore = kWhite,
                      .align = Align::Center,
-                     .wordWrap = false});
+                     .wordWrap = false,
+                     .accessibleName = index == 2 ? "المجموع %1" : "من %1",
+                     .live = true});
     c.push_back({.kind = Kind::Button,
                  .name = "Command2",
                  .at = {480, 1560, 675, 495},
@@ -270,6 +272,9 @@ void addRows(std::vector<ControlSpec>& c) {
                      .tabIndex = 37 + r});
     }
     pressDiagramAndSeparators(c, tab - 1);
+    // Where each number lies, as the diagram's regions hold them.
+    placeDiagramNumbers(c, {"في س وفي ص", "في س وفي ص", "في س وفي ص", "في ص فقط", "في ص فقط", "في س فقط",
+                            "في س فقط", "خارج س وخارج ص"});
     const char* open[] = {"{ ", "{ ", "{  ", "{ "};
     for (int r = 0; r < 4; ++r) {
         const DrillRow& row = drill.rows[r];
@@ -320,6 +325,7 @@ const ScreenLayout& frmGroupsLayout() {
         .screen = {.name = "frmGroups",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "التقاطع والاتحاد، تمارين 1",
                    .title = kWindowTitle,
                    .backColor = 0x102040,
                    .picture = "listing_groups_background",

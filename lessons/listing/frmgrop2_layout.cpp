@@ -180,6 +180,9 @@ int addRows(std::vector<ControlSpec>& c) {
                      .tabIndex = tab++});
     }
     pressDiagramAndSeparators(c, tab - 1);
+    // Where each number lies, as the diagram's regions hold them.
+    placeDiagramNumbers(c, {"في ع فقط", "في س وفي ع", "في س وفي ع", "في ع وفي ص", "في ع وفي ص", "في س فقط",
+                            "في س فقط", "في ص فقط", "في ص فقط"});
     c.push_back({.kind = Kind::Button,
                  .name = "Command1",
                  .at = {10920, 2040, 555, 495},
@@ -259,6 +262,7 @@ const ScreenLayout& frmgrop2Layout() {
         .screen = {.name = "frmgrop2",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "التقاطع والاتحاد، تمارين 2",
                    .title = kWindowTitle,
                    .backColor = 0x181848,
                    .picture = "listing_three_sets_background",

@@ -178,7 +178,9 @@ void addScore(std::vector<ControlSpec>& c) {
                      .font = FontSpec{"Arial", 27.75, true},
                      .fore = kWhite,
                      .align = Align::Center,
-                     .wordWrap = false});
+                     .wordWrap = false,
+                     .accessibleName = index == 2 ? "المجموع %1" : "من %1",
+                     .live = true});
     for (const auto& [index, top] : {std::pair{0, 2880}, std::pair{1, 3600}})
         c.push_back({.kind = Kind::Label,
                      .name = "Label5",
@@ -240,6 +242,9 @@ int addRows(std::vector<ControlSpec>& c) {
                      .tabIndex = tab++});
     }
     pressDiagramAndSeparators(c, tab - 1);
+    // Where each number lies, as the diagram's regions hold them.
+    placeDiagramNumbers(c, {"في س وفي ص", "في س وفي ص", "في س وفي ص", "في ص فقط", "في ص فقط", "في س فقط",
+                            "في س فقط", "خارج س وخارج ص"});
     c.push_back({.kind = Kind::Button,
                  .name = "Command1",
                  .at = {11100, 1860, 555, 495},
@@ -323,6 +328,7 @@ const ScreenLayout& frmgroub5Layout() {
         .screen = {.name = "frmgroub5",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "الفرق بين مجموعتين",
                    .title = kWindowTitle,
                    .backColor = 0x300810,
                    .picture = "listing_difference_background",

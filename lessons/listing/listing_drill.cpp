@@ -83,6 +83,7 @@ ListingDrill::ListingDrill(const ScreenLayout& layout, const DrillData& data, Na
     }
     numbers_ = getArray<Label>("lbl1");
     separators_ = getArray<Label>("lbl11");
+    NameRows();
     for (int i : indexes("Label2"))
         notes_.insert(i, get<Label>("Label2", i));
     if (scored())
@@ -263,6 +264,24 @@ void ListingDrill::Cmd1_Click(int index) {
     }
 }
 
+// What a screen reader calls each box, separator and row button: its row and its
+// place, so that no two sound alike. The row's name is its boxes' stored name.
+void ListingDrill::NameRows() {
+    for (int r = 0; r < int(rows_.size()); ++r) {
+        const Row& row = rows_[r];
+        const QString name = row.boxes.first()->spokenName();
+        for (int p = 0; p < row.boxes.size(); ++p)
+            row.boxes[p]->setSpokenName(spokenBox(name, p, int(row.boxes.size())));
+        for (int k = 0; k <= row.boxes.size(); ++k)
+            if (Label* separator = separators_.value(data_.rows[r].separatorBase + k))
+                separator->setSpokenName(spokenSeparator(r, k));
+        row.check->setSpokenName(spokenCheckButton());
+        row.note->setSpokenName(spokenNoteButton());
+        if (row.score)
+            row.score->setSpokenName(spokenRowScore(r));
+    }
+}
+
 void ListingDrill::RefreshAnswerKeys() {
     for (const Row& row : rows_)
         for (const auto& [label, number] : row.copies)
@@ -271,9 +290,12 @@ void ListingDrill::RefreshAnswerKeys() {
 
 void ListingDrill::JudgeRow(int r) {
     const Row& row = rows_[r];
-    const Judgement judged = judgeEntries(texts(r), elements(r));
+    const QStringList written = texts(r);
+    const Judgement judged = judgeEntries(written, elements(r));
     for (qsizetype p = 0; p < row.boxes.size(); ++p)
-        row.boxes[p]->setBackColor(QColor::fromRgb(colorOf(judged.marks.value(p)).value));
+        row.boxes[p]->judge(QColor::fromRgb(colorOf(judged.marks.value(p)).value),
+                            spokenMark(judged.marks.value(p), written.value(p)));
+    announce(spokenOutcome(judged.marks, written));
     if (judged.repeated)
         showNote(kRepeatNote, true);
     for (Label* label : row.key)
@@ -292,6 +314,7 @@ void ListingDrill::ScoreRow(int r) {
     setNumber(totals_.duplicate, score.duplicate);
     setNumber(totals_.correct, score.correct);
     setNumber(row.score, score.score);
+    announce(row.score->accessibleName());
     setNumber(totals_.earned, score.score + number(totals_.earned));
     // Each row is scored once per problem; "new problem" enables it again.
     if (row.check->hasFocus())

@@ -93,6 +93,7 @@ protected:
     void Cmd1_Click(int index);
     void Command2_Click();
 
+    void NameRows();
     void RefreshAnswerKeys();
     void JudgeRow(int row);
     void ScoreRow(int row);

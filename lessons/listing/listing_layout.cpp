@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace sd::listing {
 
@@ -76,7 +77,8 @@ ControlSpec noteLabel(int index, const char* caption, Tw at, FontSpec font) {
             .font = font,
             .fore = kWhite,
             .wordWrap = false,
-            .visible = false};
+            .visible = false,
+            .live = true};
 }
 
 std::vector<int> evenlySpaced(int left0, int count, int step) {
@@ -145,6 +147,18 @@ void addEntryRow(std::vector<ControlSpec>& out, const EntryRow& row) {
 void pressDiagramAndSeparators(std::vector<ControlSpec>& out, int tabIndex) {
     markPressable(out, "lbl1", tabIndex, "رقم من الشكل");
     markPressable(out, "lbl11", tabIndex, "فاصل");
+}
+
+void placeDiagramNumbers(std::vector<ControlSpec>& out, const std::vector<const char*>& regions) {
+    // Layout tables keep plain C names: each spoken name is made once and kept.
+    static std::map<std::string, std::string> spoken;
+    for (ControlSpec& c : out)
+        if (std::string_view(c.name) == "lbl1" && c.index >= 0 && c.index < int(regions.size())) {
+            auto [it, added] = spoken.try_emplace(regions[size_t(c.index)]);
+            if (added)
+                it->second = std::string("%1، ") + regions[size_t(c.index)];
+            c.accessibleName = it->second.c_str();
+        }
 }
 
 const char* boxFrameName(const char* boxes) {

@@ -64,6 +64,10 @@ void addEntryRow(std::vector<ControlSpec>& out, const EntryRow& row);
 // control holding tabIndex (the last check button), pressed with Space or Enter.
 void pressDiagramAndSeparators(std::vector<ControlSpec>& out, int tabIndex);
 
+// Says where each diagram number lies, after pressDiagramAndSeparators: lbl1(i)
+// is called by its caption and regions[i] ("في س فقط").
+void placeDiagramNumbers(std::vector<ControlSpec>& out, const std::vector<const char*>& regions);
+
 // The name of the frames behind an entry-box array ("Text1" -> "Text1Frame").
 const char* boxFrameName(const char* boxes);
 

@@ -99,4 +99,49 @@ RowScore scoreEntries(const QList<Mark>& marks, const QStringList& texts, const 
     return r;
 }
 
+QString spokenBox(const QString& row, int position, int count) {
+    return QStringLiteral("%1، %2 من %3").arg(row).arg(position + 1).arg(count);
+}
+
+QString spokenSeparator(int row, int k) {
+    // "%1" stays for the caption.
+    const QString where =
+        k == 0 ? QStringLiteral(" قبل الخانة 1") : QStringLiteral(" بعد الخانة ") + QString::number(k);
+    return QStringLiteral("%1") + where + QStringLiteral("، الصف ") + QString::number(row + 1);
+}
+
+QString spokenCheckButton() {
+    return QStringLiteral("%1 تحقق من الصف");
+}
+
+QString spokenNoteButton() {
+    return QStringLiteral("%1 ملاحظة الصف");
+}
+
+QString spokenRowScore(int row) {
+    return QStringLiteral("درجة الصف ") + QString::number(row + 1) + QStringLiteral(": %1");
+}
+
+QString spokenMark(Mark mark, const QString& text) {
+    if (text.trimmed().isEmpty())
+        return QStringLiteral("فارغة");
+    switch (mark) {
+    case Mark::Correct:
+        return QStringLiteral("صحيح");
+    case Mark::Wrong:
+        return QStringLiteral("خطأ");
+    case Mark::Repeated:
+        return QStringLiteral("مكرر");
+    }
+    return {};
+}
+
+QString spokenOutcome(const QList<Mark>& marks, const QStringList& texts) {
+    int counts[3] = {0, 0, 0};
+    for (qsizetype p = 0; p < marks.size(); ++p)
+        if (!texts.value(p).trimmed().isEmpty())
+            ++counts[int(marks[p])];
+    return QStringLiteral("صحيح %1، خطأ %2، مكرر %3").arg(counts[0]).arg(counts[1]).arg(counts[2]);
+}
+
 } // namespace sd::listing

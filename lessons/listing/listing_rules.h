@@ -78,4 +78,19 @@ struct RowScore {
 // earns the weight, repeats earn half a point once; never below zero.
 RowScore scoreEntries(const QList<Mark>& marks, const QStringList& texts, const RowScoring& scoring);
 
+// What a screen reader says. Names holding "%1" keep the caption in its place.
+// A box of a row, by the row's name and its place: "خانة عنصر من س، 2 من 8".
+QString spokenBox(const QString& row, int position, int count);
+// Separator k of row r (both from 0): k opens the row, the others follow box k.
+QString spokenSeparator(int row, int k);
+// A row's check button and note button, by their caption.
+QString spokenCheckButton();
+QString spokenNoteButton();
+// A row's score, by the row (from 0).
+QString spokenRowScore(int row);
+// A judged box's verdict; an empty box says it is empty.
+QString spokenMark(Mark mark, const QString& text);
+// A check's outcome: how many written boxes are right, wrong and repeated.
+QString spokenOutcome(const QList<Mark>& marks, const QStringList& texts);
+
 } // namespace sd::listing

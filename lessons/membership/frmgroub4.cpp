@@ -104,6 +104,7 @@ void frmgroub4::PlaceSymbol(const QString& paletteButton) {
     blank(row)->setPicture(get<CommandButton>(paletteButton)->picture());
     SelectRow(membership::nextRow(row));
     HideModels();
+    NameRows();
 }
 
 void frmgroub4::Command10_Click() {
@@ -133,6 +134,23 @@ void frmgroub4::LayOutRow(int row) {
 void frmgroub4::HideModels() {
     for (int row = 1; row <= membership::kRows; ++row)
         model(row)->setVisible(false);
+    verdicts_ = {};
+}
+
+void frmgroub4::NameRows() {
+    for (int row = 1; row <= membership::kRows; ++row) {
+        const Symbol placed = membership::symbolOfPicture(blank(row)->picture());
+        const Symbol correct = membership::symbolOfPicture(model(row)->picture());
+        QList<std::pair<int, QString>> parts{{blank(row)->left(), membership::spokenSymbol(placed)}};
+        for (const Label* label : std::as_const(rows_[row - 1].labels))
+            parts.append({label->left(), label->caption()});
+        QString name = QStringLiteral("%1: ") + membership::spokenStatement(parts);
+        if (const std::optional<bool> right = verdicts_[size_t(row - 1)])
+            name += QStringLiteral("، ") + membership::spokenVerdict(*right, correct);
+        rowButton(row)->setSpokenName(name);
+        blank(row)->setSpokenName(QStringLiteral("الفراغ: ") + membership::spokenSymbol(placed));
+        model(row)->setSpokenName(QStringLiteral("الرمز الصحيح: ") + membership::spokenSymbol(correct));
+    }
 }
 
 void frmgroub4::EmptyBlanks() {
@@ -160,6 +178,7 @@ void frmgroub4::Command6_Click() {
     for (int row = 1; row <= membership::kRows; ++row)
         model(row)->setPicture(membership::pictureOf(membership::correctSymbol(row, ReadStatement(row))));
     EmptyBlanks();
+    NameRows();
     std::array<QString, membership::kRows> captions;
     for (int row = 1; row <= membership::kRows; ++row)
         captions[row - 1] = rowButton(row)->caption();
@@ -175,11 +194,16 @@ void frmgroub4::Command7_Click() {
         const Symbol correct = membership::symbolOfPicture(model(row)->picture());
         const bool right = membership::isRight(placed, correct);
         model(row)->setVisible(!right);
+        verdicts_[size_t(row - 1)] = right;
         if (right)
             AddToScore("Label7", 1);
         AddToScore("Label8", 1);
     }
     correct_->setEnabled(false);
+    NameRows();
+    const auto rights = std::count(verdicts_.begin(), verdicts_.end(), std::optional<bool>(true));
+    announce(membership::spokenOutcome(int(rights), membership::kRows));
+    announce(get<Label>("Label7")->accessibleName() + u' ' + get<Label>("Label8")->accessibleName());
     if (membership::earnsReward(membership::numberOf(get<Label>("Label7")->caption()),
                                 membership::numberOf(get<Label>("Label8")->caption())))
         RevealReward();

@@ -6,6 +6,8 @@
 #include "app/screen.h"
 #include "lessons/membership/membership_rules.h"
 
+#include <optional>
+
 namespace sd {
 
 const ScreenLayout& frmgroub4Layout();
@@ -56,6 +58,9 @@ private:
     membership::Statement ReadStatement(int row) const;
     void WriteStatement(int row, const membership::Statement& s);
     void RevealReward();
+    // What a screen reader calls each row's button, blank and model: the
+    // statement with the symbol placed in it and, once corrected, its verdict.
+    void NameRows();
     void AddToScore(const char* label, int amount);
     void FitScore(const char* label);
 
@@ -73,9 +78,10 @@ private:
     Label* number(int row, int index) const;
 
     std::array<RowControls, membership::kRows> rows_;
-    QList<Image*> rewards_;            // Image1, the reward pictures
-    CommandButton* correct_ = nullptr; // Command7
-    Shape* selection_ = nullptr;       // Shape6, the frame round the selected row
+    std::array<std::optional<bool>, membership::kRows> verdicts_{}; // right, per corrected row
+    QList<Image*> rewards_;                                         // Image1, the reward pictures
+    CommandButton* correct_ = nullptr;                              // Command7
+    Shape* selection_ = nullptr; // Shape6, the frame round the selected row
 };
 
 } // namespace sd

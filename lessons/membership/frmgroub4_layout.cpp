@@ -232,7 +232,8 @@ std::vector<ControlSpec> controls() {
                  .font = kScoreFont,
                  .fore = 0xFFFFFF,
                  .align = Align::Center,
-                 .wordWrap = false});
+                 .wordWrap = false,
+                 .accessibleName = "الدرجة %1"});
     c.push_back({.kind = Kind::Line,
                  .name = "Line1",
                  .at = {3360, 6600, 5280, 6600},
@@ -245,7 +246,8 @@ std::vector<ControlSpec> controls() {
                  .font = kScoreFont,
                  .fore = 0xFFFFFF,
                  .align = Align::Center,
-                 .wordWrap = false});
+                 .wordWrap = false,
+                 .accessibleName = "من %1"});
 
     c.push_back(actionFrame("Shape3", 5640));
     c.push_back(actionButton("Command7", 5640, "التصحيح", 9));
@@ -293,6 +295,7 @@ const ScreenLayout& frmgroub4Layout() {
         .screen = {.name = "frmgroub4",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "الانتماء والاحتواء",
                    .title = kWindowTitle,
                    .backColor = 0xA0A0A0,
                    .picture = "membership_background",

@@ -1,5 +1,7 @@
 #include "lessons/membership/membership_rules.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -244,6 +246,42 @@ bool isRight(Symbol placed, Symbol correct) {
 bool earnsReward(int right, int judged) {
     // 4 * right > 3 * judged, in whole numbers: exactly three quarters is not enough.
     return judged > 0 && 4LL * right > 3LL * judged;
+}
+
+// ---- What a screen reader says ----
+
+QString spokenSymbol(Symbol symbol) {
+    switch (symbol) {
+    case Symbol::ElementOf:
+        return QStringLiteral("ينتمي إلى");
+    case Symbol::NotElementOf:
+        return QStringLiteral("لا ينتمي إلى");
+    case Symbol::SubsetOf:
+        return QStringLiteral("مجموعة جزئية من");
+    case Symbol::NotSubsetOf:
+        return QStringLiteral("ليست مجموعة جزئية من");
+    case Symbol::Empty:
+        break;
+    }
+    return QStringLiteral("فراغ");
+}
+
+QString spokenStatement(QList<std::pair<int, QString>> parts) {
+    std::stable_sort(parts.begin(), parts.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    QStringList words;
+    for (const auto& part : std::as_const(parts))
+        if (!part.second.trimmed().isEmpty())
+            words.append(part.second.trimmed());
+    return words.join(u' ');
+}
+
+QString spokenVerdict(bool right, Symbol correct) {
+    return right ? QStringLiteral("صحيح") : QStringLiteral("خطأ، الصحيح: ") + spokenSymbol(correct);
+}
+
+QString spokenOutcome(int right, int judged) {
+    return QStringLiteral("صحيح %1 من %2").arg(right).arg(judged);
 }
 
 } // namespace sd::membership

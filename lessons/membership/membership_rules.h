@@ -3,9 +3,11 @@
 // and how "مسائل جديدة" steps them, the correct symbol of each statement, where a
 // row stands for its caption, and the reward rule of a correction.
 
+#include <QList>
 #include <QString>
 
 #include <array>
+#include <utility>
 
 namespace sd::membership {
 
@@ -65,5 +67,16 @@ bool isRight(Symbol placed, Symbol correct);
 // A correction earns a reward when the right answers are strictly more than
 // three quarters of all answers judged so far.
 bool earnsReward(int right, int judged);
+
+// ---- What a screen reader says ----
+
+// A symbol as read aloud; an empty blank says it is empty.
+QString spokenSymbol(Symbol symbol);
+// A statement read right to left: its parts, each a left edge in twips and a text.
+QString spokenStatement(QList<std::pair<int, QString>> parts);
+// A corrected row: right, or wrong with the symbol it needs.
+QString spokenVerdict(bool right, Symbol correct);
+// A correction's outcome.
+QString spokenOutcome(int right, int judged);
 
 } // namespace sd::membership

@@ -188,8 +188,10 @@ void frmvan::ShowDiagram(Diagram d) {
         ParkFocus();
     for (TextBox* box : std::as_const(boxes_))
         box->hide();
-    for (int i : look.boxes)
+    for (int i : look.boxes) {
+        boxes_[i]->setSpokenName(venn::spokenBox(d, i));
         boxes_[i]->show();
+    }
 }
 
 void frmvan::Command4_Click() {
@@ -261,6 +263,7 @@ void frmvan::Command3_Click() {
 void frmvan::JudgeRegions() {
     const venn::Pair pair = ReadPair();
     const venn::Key key = ReadKey();
+    std::vector<Mark> all;
     for (const venn::Region& r : venn::regionsOf(ShownDiagram())) {
         QStringList texts;
         for (int i = r.first; i <= r.last; ++i)
@@ -268,8 +271,10 @@ void frmvan::JudgeRegions() {
         const std::vector<Mark> marks = venn::judgeRegion(texts, venn::correctValues(r.values, pair, key));
         for (int i = r.first; i <= r.last; ++i)
             if (const Mark m = marks[size_t(i - r.first)]; m != Mark::Unjudged)
-                boxes_[i]->setBackColor(QColor::fromRgb(venn::colourOf(m).value));
+                boxes_[i]->judge(QColor::fromRgb(venn::colourOf(m).value), venn::spokenMark(m));
+        all.insert(all.end(), marks.begin(), marks.end());
     }
+    announce(venn::spokenOutcome(all));
 }
 
 void frmvan::ScoreAnswer() {

@@ -195,7 +195,9 @@ void addEntryBoxes(std::vector<ControlSpec>& c) {
                              "خانة عنصر في الشكل"));
     // The two colours a box can stand in before it is judged.
     c.push_back(entryBox(17, 0, 0, frmvan::kHighlight, -1, "لون الخانة المختارة"));
+    c.back().storage = true;
     c.push_back(entryBox(18, 0, 0, frmvan::kNormal, -1, "لون الخانة"));
+    c.back().storage = true;
 }
 
 // The score box: the score over its denominator, with the hidden fields beside.
@@ -209,8 +211,12 @@ void addScore(std::vector<ControlSpec>& c) {
                  .borderWidth = 2});
     // The shown fields span the box, so that a half ("3.5") is seen whole.
     c.push_back(label("Label5", 1, {360, 360, 1515, 630}, "0", kScoreFont, kWhite, Align::Center, false));
+    // The score is said with each change; the last write of a check makes it "out of 5".
     c.push_back(label("Label5", 2, {360, 360, 1515, 630}, "0", kScoreFont, kWhite, Align::Center));
+    c.back().accessibleName = "الدرجة %1 من 5";
+    c.back().live = true;
     c.push_back(label("Label5", 3, {360, 1020, 1515, 630}, "0", kScoreFont, kWhite, Align::Center));
+    c.back().accessibleName = "من %1";
     c.push_back(label("Label5", 4, {360, 1020, 1515, 630}, "1", kScoreFont, kWhite, Align::Center, false));
     c.push_back(line("Line1", 3, {1920, 1020, 300, 1020}, kWindowBack, 2));
     c.push_back({.kind = Kind::Button,
@@ -329,7 +335,8 @@ std::vector<ControlSpec> controls() {
                      .caption = "جديد",
                      .font = kNewFont,
                      .back = 0x8080FF,
-                     .tabIndex = tab});
+                     .tabIndex = tab,
+                     .accessibleName = tab == 0 ? "%1، بجانب س" : "%1، بجانب ص"});
     addSet(c, "Label3",
            {{8325, 180, 225, "{"},
             {7920, 240, 315, "1"},
@@ -387,8 +394,8 @@ std::vector<ControlSpec> controls() {
                         .caption = kContact}});
     // The elements of the two sets (not their braces and commas) follow the boxes.
     const auto slot = [](int index) { return index % 2 == 1; };
-    markPressable(c, "Label3", kFirstBoxTab + venn::kBoxes - 1, "عنصر من س", slot);
-    markPressable(c, "Label4", kFirstBoxTab + venn::kBoxes - 1, "عنصر من ص", slot);
+    markPressable(c, "Label3", kFirstBoxTab + venn::kBoxes - 1, "العنصر %1 من س", slot);
+    markPressable(c, "Label4", kFirstBoxTab + venn::kBoxes - 1, "العنصر %1 من ص", slot);
     return c;
 }
 
@@ -399,6 +406,7 @@ const ScreenLayout& frmvanLayout() {
         .screen = {.name = "frmvan",
                    .width = 11880,
                    .height = 8490,
+                   .lesson = "شكل فن",
                    .title = kWindowTitle,
                    .start = StartPosition::WindowsDefault,
                    .backColor = kWindowBack,

@@ -284,4 +284,58 @@ QString tooltipOf(Mark mark) {
     return {};
 }
 
+// ---- What a screen reader says ----
+
+namespace {
+
+QString regionName(Values v) {
+    switch (v) {
+    case Values::ShownS:
+        return QStringLiteral("في س");
+    case Values::AllY:
+        return QStringLiteral("في ص");
+    case Values::Both:
+        return QStringLiteral("في س وفي ص معا");
+    case Values::SOnly:
+        return QStringLiteral("في س فقط");
+    case Values::YOnly:
+        return QStringLiteral("في ص فقط");
+    }
+    return {};
+}
+
+} // namespace
+
+QString spokenBox(Diagram d, int box) {
+    for (const Region& r : regionsOf(d))
+        if (box >= r.first && box <= r.last)
+            return QStringLiteral("الخانة %1 من %2 %3")
+                .arg(box - r.first + 1)
+                .arg(r.last - r.first + 1)
+                .arg(regionName(r.values));
+    return QStringLiteral("خانة عنصر في الشكل");
+}
+
+QString spokenMark(Mark m) {
+    switch (m) {
+    case Mark::Correct:
+        return QStringLiteral("صحيح");
+    case Mark::Wrong:
+        return QStringLiteral("خطأ");
+    case Mark::Repeated:
+        return QStringLiteral("مكرر");
+    case Mark::Unjudged:
+        break;
+    }
+    return {};
+}
+
+QString spokenOutcome(const std::vector<Mark>& marks) {
+    const auto count = [&marks](Mark m) { return int(std::count(marks.begin(), marks.end(), m)); };
+    return QStringLiteral("صحيح %1، خطأ %2، مكرر %3")
+        .arg(count(Mark::Correct))
+        .arg(count(Mark::Wrong))
+        .arg(count(Mark::Repeated));
+}
+
 } // namespace sd::venn

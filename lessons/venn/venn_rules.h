@@ -135,4 +135,14 @@ double toHalves(double x);
 // A star for a score of 4 or more once the denominator is 5.
 bool earnsStar(double score, double denominator);
 
+// ---- What a screen reader says ----
+
+// A box of a shown diagram, by its region and its place in it ("الخانة 2 في س فقط");
+// a box in no judged region (the equal sets) only says it is in the diagram.
+QString spokenBox(Diagram d, int box);
+// A judged box's verdict, read when the pupil reaches it; nothing for an unjudged box.
+QString spokenMark(Mark m);
+// The evaluation's outcome: how many written boxes are right, wrong and repeated.
+QString spokenOutcome(const std::vector<Mark>& marks);
+
 } // namespace sd::venn

@@ -621,16 +621,25 @@ void TestFrmgrop3::typingKeepsTheBoxsOwnEditing() {
 
 void TestFrmgrop3::tabWalksTheBoxesInOrder() {
     QVERIFY(QTest::qWaitForWindowActive(s));
-    box(30)->setFocus();
+    box(32)->setFocus();
     QStringList visited;
     for (int i = 0; i < 4; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.append(QApplication::focusWidget()->objectName());
     }
-    QCOMPARE(visited, (QStringList{"Text1(31)", "Text1(32)", "Text1(33)", "Text1(34)"}));
+    QCOMPARE(visited, (QStringList{"Text1(33)", "Text1(34)", "Text1(35)", "Text1(36)"}));
     // Focus entering a box selects it.
-    QCOMPARE(box(34)->backColor(), kBlue);
-    QCOMPARE(borderedBoxes(), QList<int>{34});
+    QCOMPARE(box(36)->backColor(), kBlue);
+    QCOMPARE(borderedBoxes(), QList<int>{36});
+    // A problem is read in order: its change button and numbers, its boxes, its check.
+    s->get<CommandButton>("Cmd4")->setFocus(Qt::TabFocusReason);
+    visited.clear();
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited, (QStringList{"Label7", "Text1(24)", "Text1(25)", "Text1(26)", "Text1(27)", "Text1(28)",
+                                   "Text1(29)", "Text1(30)", "Text1(31)", "Command5"}));
 }
 
 void TestFrmgrop3::paletteWritesAndMovesOn_data() {
