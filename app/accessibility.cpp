@@ -138,6 +138,7 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
+    hide(); // shown only to say something, never empty as the window opens
 }
 
 void Announcer::say(const QString& text) {

@@ -251,6 +251,13 @@ void frmmagmoaat1::Command6_Click() {
 
 // ---- Undo ----
 
+// The history clears itself as the board is taken down, and says so: by then
+// the board is no longer whole, so it must not hear.
+frmmagmoaat1::~frmmagmoaat1() {
+    if (history_)
+        history_->disconnect(this);
+}
+
 void frmmagmoaat1::AddEditMenu() {
     history_ = new QUndoStack(this);
     QMenu* edit = addScreenMenu(QStringLiteral("editMenu"), QStringLiteral("تحرير"));

@@ -23,6 +23,7 @@ class frmmagmoaat1 : public Screen {
     Q_OBJECT
 public:
     explicit frmmagmoaat1(Navigator* navigator);
+    ~frmmagmoaat1() override;
     static const ScreenLayout& storedLayout() { return frmmagmoaat1Layout(); }
 
     // What a drag of the piece carries: the piece in the program's own mime type.

@@ -101,7 +101,7 @@ def describe(acc):
     parts = [acc.getRoleName(), repr(acc.name)]
     if acc.description:
         parts.append("description=" + repr(acc.description))
-    if acc.getRole() == pyatspi.ROLE_ENTRY:
+    if acc.getRole() in (pyatspi.ROLE_ENTRY, pyatspi.ROLE_TEXT) and acc.getState().contains(pyatspi.STATE_EDITABLE):
         parts.append("text=" + repr(text_of(acc)))
     parts += states(acc)
     if actions(acc):

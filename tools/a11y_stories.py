@@ -58,7 +58,7 @@ def expressing(frame, app, display, tools, listener):
 
 def listing(frame, app, display, tools, listener):
     # Row 1 (the set س): the current box takes each pressed number in turn.
-    first = tools.find(frame, lambda a: a.getRole() == pyatspi.ROLE_ENTRY and a.name.endswith("، 1 من 8"))
+    first = tools.find(frame, lambda a: a.getRole() in (pyatspi.ROLE_ENTRY, pyatspi.ROLE_TEXT) and a.name.endswith("، 1 من 8"))
     point_at(first, display)
     first.queryComponent().grabFocus()
     time.sleep(0.3)

@@ -211,12 +211,13 @@ void addScore(std::vector<ControlSpec>& c) {
                  .borderWidth = 2});
     // The shown fields span the box, so that a half ("3.5") is seen whole.
     c.push_back(label("Label5", 1, {360, 360, 1515, 630}, "0", kScoreFont, kWhite, Align::Center, false));
-    // The score is said with each change; the last write of a check makes it "out of 5".
+    // The score over its denominator, each said as a check leaves it.
     c.push_back(label("Label5", 2, {360, 360, 1515, 630}, "0", kScoreFont, kWhite, Align::Center));
-    c.back().accessibleName = "الدرجة %1 من 5";
+    c.back().accessibleName = "الدرجة %1";
     c.back().live = true;
     c.push_back(label("Label5", 3, {360, 1020, 1515, 630}, "0", kScoreFont, kWhite, Align::Center));
     c.back().accessibleName = "من %1";
+    c.back().live = true;
     c.push_back(label("Label5", 4, {360, 1020, 1515, 630}, "1", kScoreFont, kWhite, Align::Center, false));
     c.push_back(line("Line1", 3, {1920, 1020, 300, 1020}, kWindowBack, 2));
     c.push_back({.kind = Kind::Button,

@@ -7,6 +7,7 @@
 #include "app/navigator.h"
 #include "app/screen.h"
 #include "support/screentest.h"
+#include "support/testmain.h"
 
 #include <QAccessible>
 #include <QRegularExpression>
@@ -376,5 +377,5 @@ void TestAccessibility::focusIsARingOutsideTheControl() {
     QVERIFY(ring->isHidden());
 }
 
-QTEST_MAIN(TestAccessibility)
+SDTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -16,6 +16,8 @@ class TestExpressingRules : public QObject {
     Q_OBJECT
 
 private slots:
+    void spokenStatement_data();
+    void spokenStatement();
     void stepping_data();
     void stepping();
     void digitsNumberWrapsAndKeepsFiveDigits_data();
@@ -572,6 +574,27 @@ void TestExpressingRules::digitsRowSeparators() {
     for (const QString& s : digitsSeparators(texts))
         got += s.isEmpty() ? u'-' : s == QStringLiteral(" ، ") ? u'c' : u'?';
     QCOMPARE(got, separators);
+}
+
+// What a screen reader says of a problem: its numbers in the blanks they stand over.
+void TestExpressingRules::spokenStatement_data() {
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("two blanks") << "مجموعة الأعداد من     إلي    " << QStringList{"1", "7"}
+                                << "مجموعة الأعداد من 1 إلي 7";
+    QTest::newRow("number after") << "مجموعة أرقام العدد" << QStringList{"44552"}
+                                  << "مجموعة أرقام العدد 44552";
+    QTest::newRow("one blank, one after") << "بين    و" << QStringList{"3", "9"} << "بين 3 و 9";
+    QTest::newRow("single blanks kept")
+        << "الأعداد الكلية الأقل من" << QStringList{"7"} << "الأعداد الكلية الأقل من 7";
+}
+
+void TestExpressingRules::spokenStatement() {
+    QFETCH(QString, description);
+    QFETCH(QStringList, numbers);
+    QFETCH(QString, said);
+    QCOMPARE(sd::expressing::spokenStatement(description, numbers), said);
 }
 
 QTEST_APPLESS_MAIN(TestExpressingRules)

@@ -27,6 +27,8 @@ const QString kCommaText = QStringLiteral("،");
 class TestListingRules : public QObject {
     Q_OBJECT
 private slots:
+    void spokenOutcome_data();
+    void spokenOutcome();
     void renumberIsOneTenStepCycle();
     void renumberReadsCaptionsAsNumbers_data();
     void renumberReadsCaptionsAsNumbers();
@@ -218,6 +220,25 @@ void TestListingRules::colours() {
     QCOMPARE(colorOf(Mark::Repeated), sd::Rgb(0x00FF00));
     for (Mark m : {Mark::Correct, Mark::Wrong, Mark::Repeated})
         QCOMPARE(markOf(sd::Rgb(colorOf(m).value | 0xFF000000)), m);
+}
+
+// A check's outcome counts only what the pupil wrote: an empty box is no answer.
+void TestListingRules::spokenOutcome_data() {
+    QTest::addColumn<QList<Mark>>("marks");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("empty boxes") << QList<Mark>{Mark::Correct, Mark::Correct} << QStringList{"", ""}
+                                 << "صحيح 0، خطأ 0، مكرر 0";
+    QTest::newRow("mixed") << QList<Mark>{Mark::Correct, Mark::Wrong, Mark::Repeated, Mark::Repeated,
+                                          Mark::Correct}
+                           << QStringList{"1", "4", "2", "2", ""} << "صحيح 1، خطأ 1، مكرر 2";
+}
+
+void TestListingRules::spokenOutcome() {
+    QFETCH(QList<Mark>, marks);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, said);
+    QCOMPARE(sd::listing::spokenOutcome(marks, texts), said);
 }
 
 QTEST_GUILESS_MAIN(TestListingRules)

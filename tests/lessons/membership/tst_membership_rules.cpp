@@ -27,6 +27,8 @@ class TestMembershipRules : public QObject {
     Q_OBJECT
 
 private slots:
+    void spokenStatement_data();
+    void spokenStatement();
     void problemSets_data();
     void problemSets();
     void repairedRows_data();
@@ -309,6 +311,25 @@ void TestMembershipRules::theRowCaptionedOneIsSelected() {
     std::array<QString, kRows> c;
     std::copy(captions.begin(), captions.end(), c.begin());
     QCOMPARE(topRow(c), (TopRow{row, recaptioned}));
+}
+
+// A statement is read right to left, the blank's symbol in its place.
+using Parts = QList<std::pair<int, QString>>;
+
+void TestMembershipRules::spokenStatement_data() {
+    QTest::addColumn<Parts>("parts");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("element of a set")
+        << Parts{{6000, "ينتمي إلى"}, {7000, "5"}, {5000, "{"}, {4000, "5"}, {3000, "}"}}
+        << "5 ينتمي إلى { 5 }";
+    QTest::newRow("empty labels left out")
+        << Parts{{6000, "فراغ"}, {7000, "2"}, {5500, " "}, {5000, "{ 2 }"}} << "2 فراغ { 2 }";
+}
+
+void TestMembershipRules::spokenStatement() {
+    QFETCH(Parts, parts);
+    QFETCH(QString, said);
+    QCOMPARE(sd::membership::spokenStatement(parts), said);
 }
 
 QTEST_APPLESS_MAIN(TestMembershipRules)

@@ -70,6 +70,8 @@ class TestVennRules : public QObject {
     Q_OBJECT
 
 private slots:
+    void spokenBox_data();
+    void spokenBox();
     void tenPressesComeBackRound_data();
     void tenPressesComeBackRound();
     void pairsOfEachButton_data();
@@ -347,6 +349,25 @@ void TestVennRules::verdictColoursMarksAndTooltips() {
     for (quint32 other : {0x400040u, 0x004040u, 0x0000FFu})
         QCOMPARE(markOfColour(sd::Rgb(other)), Mark::Unjudged);
     QVERIFY(tooltipOf(Mark::Unjudged).isEmpty());
+}
+
+// A box of the shown diagram is called by its region and its place in it.
+void TestVennRules::spokenBox_data() {
+    QTest::addColumn<int>("diagram");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("overlapping, ص only") << int(Diagram::Overlapping) << 2 << "الخانة 3 من 4 في ص فقط";
+    QTest::newRow("overlapping, both") << int(Diagram::Overlapping) << 4 << "الخانة 1 من 3 في س وفي ص معا";
+    QTest::newRow("inside, س") << int(Diagram::Inside) << 8 << "الخانة 4 من 4 في س";
+    QTest::newRow("disjoint, س") << int(Diagram::Disjoint) << 9 << "الخانة 1 من 8 في س";
+    QTest::newRow("equal: no region") << int(Diagram::Equal) << 0 << "خانة عنصر في الشكل";
+}
+
+void TestVennRules::spokenBox() {
+    QFETCH(int, diagram);
+    QFETCH(int, box);
+    QFETCH(QString, said);
+    QCOMPARE(sd::venn::spokenBox(Diagram(diagram), box), said);
 }
 
 QTEST_APPLESS_MAIN(TestVennRules)
