@@ -59,6 +59,9 @@ struct CaptionStyle {
     bool wrap = false;
     bool mnemonic = false;      // a single "&" marks the access key, shown underlined
     double blankRunSpacing = 0; // pixels added to each blank of a run of two or more
+    // How far the letters may reach out of the rectangle, in pixels: a pixel at
+    // the stored size, growing with the screen, so a zoom shows what 100 % shows.
+    double slack = 1;
 };
 
 // The runs of two or more blanks in text, in reading order: [start, end) of each.
@@ -68,6 +71,11 @@ QList<std::pair<int, int>> blankRuns(const QString& text);
 // height the lines take.
 double layCaption(QTextLayout& layout, QPaintDevice* device, QString text, double width,
                   const CaptionStyle& style);
+
+// Whether text drawn by drawCaption in font shows whole in rect: every letter
+// within the rectangle and its slack.
+bool captionShowsWhole(const QFont& font, QPaintDevice* device, const QString& text, const QRectF& rect,
+                       const CaptionStyle& style);
 
 // Draws a caption in rect, in the painter's font and pen.
 void drawCaption(QPainter& p, const QRectF& rect, const QString& text, const CaptionStyle& style);

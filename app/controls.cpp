@@ -13,6 +13,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QGlyphRun>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -152,18 +153,38 @@ double layCaption(QTextLayout& layout, QPaintDevice* device, QString text, doubl
     return y;
 }
 
+namespace {
+// Where the lines start, as drawCaption places them.
+double captionTop(const QRectF& rect, double height, Qt::Alignment align) {
+    if (align & Qt::AlignVCenter)
+        return rect.top() + (rect.height() - height) / 2;
+    if (align & Qt::AlignBottom)
+        return rect.top() + rect.height() - height;
+    return rect.top();
+}
+} // namespace
+
+bool captionShowsWhole(const QFont& font, QPaintDevice* device, const QString& text, const QRectF& rect,
+                       const CaptionStyle& style) {
+    QTextLayout layout(QString(), font, device);
+    const double height = layCaption(layout, device, text, rect.width(), style);
+    QRectF ink;
+    for (const QGlyphRun& run : layout.glyphRuns())
+        ink |= run.boundingRect();
+    ink.translate(rect.left(), captionTop(rect, height, style.align));
+    const double s = style.slack + 0.01;
+    return rect.adjusted(-s, -s, s, s).contains(ink);
+}
+
 void drawCaption(QPainter& p, const QRectF& rect, const QString& text, const CaptionStyle& style) {
     if (text.isEmpty())
         return;
     QTextLayout layout(QString(), p.font(), p.device());
     const double height = layCaption(layout, p.device(), text, rect.width(), style);
-    double top = rect.top();
-    if (style.align & Qt::AlignVCenter)
-        top += (rect.height() - height) / 2;
-    else if (style.align & Qt::AlignBottom)
-        top += rect.height() - height;
+    const double top = captionTop(rect, height, style.align);
     p.save();
-    p.setClipRect(rect.adjusted(-1, -1, 1, 1), Qt::IntersectClip);
+    const double s = style.slack;
+    p.setClipRect(rect.adjusted(-s, -s, s, s), Qt::IntersectClip);
     layout.draw(&p, QPointF(rect.left(), top));
     p.restore();
 }
@@ -258,8 +279,19 @@ void Control::applyGeometry() {
 
 QFont Control::storedFont() const {
     QFont f = self_->font();
+    f.setFamilies(families_);
     f.setPixelSize(twips::Scale().pointsToPx(fontPoints_));
     return f;
+}
+
+void Control::applyDigits() {
+    const QStringList shown = fonts::shownFamilies(families_);
+    if (self_->font().families() == shown)
+        return;
+    QFont f = self_->font();
+    f.setFamilies(shown);
+    self_->setFont(f);
+    self_->update();
 }
 
 void Control::applyScale() {
@@ -326,6 +358,8 @@ void Control::configure(const ControlSpec& stored, bool rightToLeft, const FontS
     fontPoints_ = f.points;
     QFont font = fonts::make(QString::fromUtf8(f.family), f.points, f.bold, f.italic, f.underline);
     font.setPixelSize(scale().pointsToPx(f.points));
+    families_ = font.families();
+    font.setFamilies(fonts::shownFamilies(families_));
     self_->setFont(font);
     if (stored.tooltip)
         self_->setToolTip(QString::fromUtf8(stored.tooltip));

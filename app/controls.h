@@ -70,8 +70,12 @@ public:
     // its screen's scale changed. The twips stay as they are.
     void applyScale();
     // The control's font at the stored size: text measured with it gives the
-    // same twips at any zoom.
+    // same twips at any zoom, and with either digits.
     QFont storedFont() const;
+    // Draws its numbers with the digits the program shows now (fonts::easternDigits).
+    void applyDigits();
+    // Whether its caption, drawn at its present size and scale, shows whole.
+    virtual bool captionShowsWhole() const { return true; }
 
     bool rightToLeft() const { return rtl_; }
 
@@ -109,6 +113,7 @@ protected:
     QRect tw_;
     QRect stored_;
     double fontPoints_ = 8.25;
+    QStringList families_; // the stored font's faces, without a digits face
     bool rtl_ = true;
     QString spoken_;  // the stored accessible name
     QString caption_; // the caption the name was last made from
@@ -168,6 +173,7 @@ public:
     // Where the caret before caption position `position` stands, as drawn: pixels
     // from the label's left edge.
     double captionX(int position) const;
+    bool captionShowsWhole() const override;
 
 signals:
     void captionChanged(const QString& caption);
@@ -287,6 +293,7 @@ public:
     void setAppearance(int look);
     QString picture() const { return picture_; }
     void setPicture(const QString& name);
+    bool captionShowsWhole() const override;
 
 signals:
     void captionChanged(const QString& caption);
@@ -300,6 +307,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
+    // Where the caption goes: below the picture, if there is one; pressed, a
+    // pixel down and to the right.
+    QRect captionArea(bool sunken, QRect* picture = nullptr) const;
+    detail::CaptionStyle captionStyle() const;
+
     QColor back_{0xC0, 0xC0, 0xC0};
     QColor fore_{Qt::black};
     int appearance_ = 1;

@@ -122,32 +122,17 @@ void CommandButton::paintEvent(QPaintEvent*) {
         p.setPen(QPen(sunken ? QColor(0x80, 0x80, 0x80) : QColor(Qt::black), 1));
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
-    const int shift = sunken ? 1 : 0;
-    QRect content = r.adjusted(4 + shift, 3 + shift, -4 + shift, -3 + shift);
-
+    QRect target;
+    const QRect content = captionArea(sunken, &target);
     if (!picture_.isEmpty()) {
-        QSize natural = assets::naturalSize(picture_);
-        natural = scale().picture(natural).toSize();
-        const QSize room =
-            text().isEmpty() ? content.size() : QSize(content.width(), content.height() * 2 / 3);
-        const QSize size = natural.isEmpty() ? room : natural.boundedTo(room);
-        const QRect target(
-            QPoint(content.center().x() - size.width() / 2,
-                   text().isEmpty() ? content.center().y() - size.height() / 2 : content.top()),
-            size);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         assets::draw(p, picture_, QRectF(target));
-        if (!text().isEmpty())
-            content.setTop(target.bottom() + 1);
     }
 
     if (!text().isEmpty()) {
         p.setFont(font());
-        const detail::CaptionStyle style{.align = Qt::AlignCenter,
-                                         .direction = readingDirection(text(), rightToLeft()),
-                                         .wrap = true,
-                                         .mnemonic = true};
+        const detail::CaptionStyle style = captionStyle();
         if (isEnabled()) {
             p.setPen(fore_);
             drawCaption(p, QRectF(content), text(), style);
@@ -171,6 +156,37 @@ void CommandButton::paintEvent(QPaintEvent*) {
             p.drawRect(r.adjusted(0, 0, -1, -1));
         }
     }
+}
+
+QRect CommandButton::captionArea(bool sunken, QRect* picture) const {
+    const int shift = sunken ? 1 : 0;
+    QRect content = rect().adjusted(4 + shift, 3 + shift, -4 + shift, -3 + shift);
+    if (picture_.isEmpty())
+        return content;
+    const QSize natural = scale().picture(assets::naturalSize(picture_)).toSize();
+    const QSize room = text().isEmpty() ? content.size() : QSize(content.width(), content.height() * 2 / 3);
+    const QSize size = natural.isEmpty() ? room : natural.boundedTo(room);
+    const QRect target(QPoint(content.center().x() - size.width() / 2,
+                              text().isEmpty() ? content.center().y() - size.height() / 2 : content.top()),
+                       size);
+    if (picture)
+        *picture = target;
+    if (!text().isEmpty())
+        content.setTop(target.bottom() + 1);
+    return content;
+}
+
+detail::CaptionStyle CommandButton::captionStyle() const {
+    return {.align = Qt::AlignCenter,
+            .direction = readingDirection(text(), rightToLeft()),
+            .wrap = true,
+            .mnemonic = true,
+            .slack = scale().factor()};
+}
+
+bool CommandButton::captionShowsWhole() const {
+    return text().isEmpty() || detail::captionShowsWhole(font(), const_cast<CommandButton*>(this), text(),
+                                                         QRectF(captionArea(false)), captionStyle());
 }
 
 void CommandButton::mousePressEvent(QMouseEvent* e) {

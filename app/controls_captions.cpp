@@ -99,7 +99,8 @@ detail::CaptionStyle Label::captionStyle(double scale) const {
     return {.align = horizontal(align_, rtl_) | Qt::AlignTop,
             .direction = readingDirection(caption_, rtl_),
             .wrap = wordWrap_,
-            .blankRunSpacing = blankSpacing_ * scale};
+            .blankRunSpacing = blankSpacing_ * scale,
+            .slack = scale};
 }
 
 // Inside the border, when there is one.
@@ -125,6 +126,12 @@ double Label::captionX(int position) const {
     detail::layCaption(layout, device, caption_, r.width(), captionStyle(1.0));
     const QTextLine line = layout.lineForTextPosition(position);
     return r.left() + (line.isValid() ? line.cursorToX(position) : 0.0);
+}
+
+bool Label::captionShowsWhole() const {
+    return caption_.isEmpty() ||
+           detail::captionShowsWhole(font(), const_cast<Label*>(this), caption_, QRectF(captionRect()),
+                                     captionStyle(scale().factor()));
 }
 
 void Label::widenBlankRuns(const QList<double>& needed, int most) {

@@ -3,6 +3,7 @@
 #include "app/twips.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QHash>
 
 namespace sd::fonts {
@@ -23,7 +24,32 @@ const QHash<QString, QStringList>& table() {
     return t;
 }
 
+bool g_eastern = false;
+const QString kEasternFace = QStringLiteral("SetsDrill Eastern Digits ");
+
 } // namespace
+
+bool easternDigits() {
+    return g_eastern;
+}
+
+void setEasternDigits(bool on) {
+    g_eastern = on;
+}
+
+QStringList shownFamilies(const QStringList& families) {
+    if (!g_eastern || families.isEmpty() || isEasternDigitsFace(families.first()))
+        return families;
+    const QString& first = families.first();
+    const QString kind = first == QLatin1String("Noto Naskh Arabic UI") ? QStringLiteral("Naskh")
+                         : first == QLatin1String("Liberation Serif")   ? QStringLiteral("Serif")
+                                                                        : QStringLiteral("Sans");
+    return QStringList{kEasternFace + kind} + families;
+}
+
+bool isEasternDigitsFace(const QString& family) {
+    return family.startsWith(kEasternFace);
+}
 
 QStringList familiesFor(const QString& windowsName) {
     const auto it = table().constFind(windowsName.trimmed().toLower());
@@ -37,6 +63,12 @@ void install() {
                                          "Times New Roman"};
     for (const char* name : kNames)
         QFont::insertSubstitutions(name, familiesFor(name));
+    static const bool digitFaces = [] {
+        for (const char* face : {"sans", "sans_bold", "naskh", "naskh_bold", "serif", "serif_bold"})
+            QFontDatabase::addApplicationFont(QStringLiteral(":/assets/eastern_digits_%1.ttf").arg(face));
+        return true;
+    }();
+    Q_UNUSED(digitFaces);
     // Menus, message boxes and tooltips use the application font, in points so
     // that it follows the system's own text size.
     QFont base;

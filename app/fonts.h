@@ -14,6 +14,17 @@ QStringList familiesFor(const QString& windowsName);
 // (message boxes, tooltips, menus) finds good Arabic glyphs too.
 void install();
 
+// Numbers drawn with the Eastern Arabic digits (٠١٢٣٤٥٦٧٨٩) or as the lessons
+// hold them. Only the drawing changes: every text keeps its digits 0-9, so what
+// is judged, scored and read stays the same.
+bool easternDigits();
+void setEasternDigits(bool on);
+// The families a font draws with: with the Eastern digits chosen, a face that
+// draws 0-9 as ٠-٩ goes first. Each such face has the metrics and digit widths
+// of the face it stands in front of, so text takes exactly the room it took.
+QStringList shownFamilies(const QStringList& families);
+bool isEasternDigitsFace(const QString& family);
+
 // A font for a stored font name, size in points and weight, sized in pixels by
 // the twips rule at the stored size; a control sizes it anew for its screen's scale.
 QFont make(const QString& windowsName, double points, bool bold, bool italic = false, bool underline = false);

@@ -64,7 +64,7 @@ const ScreenLayout& frmAboutgroupLayout() {
             {.kind = Kind::Label,
              .name = "lblDisclaimer",
              .at = {120, 2580, 3930, 825},
-             .caption = "حقوق النسخ محفوظة: يسمح بنسخ البرنامج واستعماله في المدارس والبيوت دون بيعه.\n"
+             .caption = "برنامج حر: يجوز نشره وتعديله وفق رخصة جنو العمومية GNU GPL، الإصدار 3 أو أحدث.\n"
                         "للملاحظات: معلم الرياضيات في مدرستك",
              .font = FontSpec{"MS Sans Serif", 9.75, false},
              .fore = 0x000080,

@@ -1,5 +1,6 @@
 #include "app/messagebox.h"
 
+#include "app/fonts.h"
 #include "app/twips.h"
 #include <QAbstractButton>
 
@@ -38,11 +39,11 @@ void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon 
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
         ok->setIcon(QIcon());
     box.setWindowModality(Qt::ApplicationModal);
-    if (twips::zoom() != 1.0) { // readable on the projector too
-        QFont f = box.font();
+    QFont f = box.font();
+    f.setFamilies(fonts::shownFamilies(f.families())); // a score in the digits the pupil chose
+    if (twips::zoom() != 1.0)                          // readable on the projector too
         f.setPointSizeF(f.pointSizeF() * twips::zoom());
-        box.setFont(f);
-    }
+    box.setFont(f);
     box.exec();
 }
 

@@ -2,9 +2,11 @@
 
 #include "app/accessibility.h"
 #include "app/assets.h"
+#include "app/fonts.h"
 #include "app/navigator.h"
 #include "app/twips.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -105,14 +107,14 @@ Screen::Screen(const ScreenLayout& layout, Navigator* navigator)
         backdrop_->setMinimumSize(twips::Scale(0.25).toPx(stored));
         resize(sizeHint());
     } else {
-        backdrop_->setFixedSize(client);
-        box->setSizeConstraint(QLayout::SetFixedSize);
+        keepFixedSize(true);
     }
 
     build(layout);
     announcer_ = new accessibility::Announcer(this);
     announcer_->lower();
     new accessibility::FocusRing(this);
+    refreshZoomEntries();
 }
 
 Navigator* Screen::navigator() const {
@@ -155,7 +157,10 @@ void Screen::buildMenu() {
         menuItems_.insert(item->objectName(), item);
     }
     addZoomMenu();
+    addFullScreenEntry();
+    addDigitsEntries();
     applyMenuFont();
+    connect(viewMenu_, &QMenu::aboutToShow, this, &Screen::refreshZoomEntries);
 }
 
 // The same three entries on every screen, for a projector in a classroom.
@@ -177,6 +182,83 @@ void Screen::addZoomMenu() {
         MenuItem* item =
             addMenuEntry(viewMenu_, QString::fromLatin1(e.name), QString::fromUtf8(e.caption), e.shortcuts);
         connect(item, &QAction::triggered, this, [next = e.next] { setProgramZoom(next(twips::zoom())); });
+    }
+}
+
+// Zooming out or back does nothing at 100 %, zooming in nothing where the next
+// step would not make this window larger (the display ends).
+void Screen::refreshZoomEntries() {
+    const double zoom = twips::zoom();
+    const double limit = displayLimit();
+    menuItem(QStringLiteral("zoomIn"))
+        ->setEnabled(std::min(twips::zoomedIn(zoom), limit) > std::min(zoom, limit));
+    menuItem(QStringLiteral("zoomOut"))->setEnabled(zoom > 1.0);
+    menuItem(QStringLiteral("zoomReset"))->setEnabled(zoom > 1.0);
+}
+
+// F11 or the menu: the screen fills the projector's display, and F11 again
+// gives the window back. Escape keeps its meaning on every screen.
+void Screen::addFullScreenEntry() {
+    viewMenu_->addSeparator();
+    fullScreenItem_ = addMenuEntry(viewMenu_, QStringLiteral("fullScreen"), QStringLiteral("ملء الشاشة"),
+                                   {QKeySequence(Qt::Key_F11)});
+    fullScreenItem_->setCheckable(true);
+    connect(fullScreenItem_, &QAction::triggered, this, [this] { setFullScreen(!isFullScreen()); });
+}
+
+// Numbers as the pupil's school writes them: "123" or "١٢٣", as Arabic programs
+// name the two.
+void Screen::addDigitsEntries() {
+    viewMenu_->addSeparator();
+    auto* group = new QActionGroup(this);
+    for (const bool eastern : {false, true}) {
+        MenuItem* item = addMenuEntry(
+            viewMenu_, eastern ? QStringLiteral("digitsEastern") : QStringLiteral("digitsWestern"),
+            eastern ? QStringLiteral("أرقام هندية (١٢٣)") : QStringLiteral("أرقام عربية (123)"), {});
+        item->setCheckable(true);
+        item->setChecked(fonts::easternDigits() == eastern);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [eastern] { setProgramDigits(eastern); });
+    }
+}
+
+void Screen::setProgramDigits(bool eastern) {
+    fonts::setEasternDigits(eastern);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* screen = qobject_cast<Screen*>(w)) {
+            screen->menuItem(eastern ? QStringLiteral("digitsEastern") : QStringLiteral("digitsWestern"))
+                ->setChecked(true);
+            for (Control* c : std::as_const(screen->ordered_))
+                c->applyDigits();
+        }
+}
+
+void Screen::setFullScreen(bool on) {
+    if (on == isFullScreen())
+        return;
+    if (on) {
+        maximisedBeforeFullScreen_ = isMaximized();
+        keepFixedSize(false);
+        showFullScreen();
+    } else if (maximisedBeforeFullScreen_) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
+void Screen::keepFixedSize(bool fixed) {
+    if (spec_.border == WindowBorder::Sizable)
+        return;
+    if (fixed) {
+        backdrop_->setFixedSize(twips::Scale(wanted_).toPx(QSize(spec_.width, spec_.height)));
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        return;
+    }
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    for (QWidget* w : {static_cast<QWidget*>(this), backdrop_}) {
+        w->setMinimumSize(0, 0);
+        w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
 }
 
@@ -258,6 +340,7 @@ double Screen::displayLimit() const {
 // beyond the display: its content fits what there is.
 void Screen::followZoom(double from, double to) {
     applyMenuFont();
+    refreshZoomEntries();
     if (isMaximized() || isFullScreen())
         return;
     const double enlarged = std::max(to, scale_.factor() * to / from);
@@ -544,6 +627,23 @@ void Screen::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QWidget::keyPressEvent(e);
+}
+
+// The entry shows the window's state, however it changed (F11, the menu, the
+// desktop); a fixed-size screen out of full screen takes its fixed size again.
+void Screen::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange || !fullScreenItem_)
+        return;
+    fullScreenItem_->setChecked(isFullScreen());
+    if (!isFullScreen())
+        keepFixedSize(true);
+}
+
+// Shown, the window knows its display and its frame, which bound the zoom.
+void Screen::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    refreshZoomEntries();
 }
 
 void Screen::closeEvent(QCloseEvent* e) {

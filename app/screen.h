@@ -53,6 +53,14 @@ public:
     // the zoom, and no window grows beyond the display.
     static void setProgramZoom(double factor);
 
+    // Numbers drawn with the Eastern Arabic digits or the lessons' own, on every
+    // open screen and on those opened later; texts keep their digits 0-9.
+    static void setProgramDigits(bool eastern);
+
+    // Full screen for a projector: the content fitted and centred, as in a
+    // maximised window; leaving it gives the window back as it was.
+    void setFullScreen(bool on);
+
     // A control by its stored name, and index for an element of a control array.
     // A name the screen does not hold, or a control of another kind, is a fault in
     // the program: the lookup stops it there, naming the control and the screen,
@@ -158,6 +166,8 @@ protected:
 
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     // Tab and Shift+Tab: an array of pressable labels or images is one stop,
@@ -176,6 +186,12 @@ private:
     void build(const ScreenLayout& layout);
     void buildMenu();
     void addZoomMenu();
+    void addFullScreenEntry();
+    void addDigitsEntries();
+    // Zoom entries that would change nothing are disabled.
+    void refreshZoomEntries();
+    // A fixed-size screen is fixed to its zoom's size, except while full screen.
+    void keepFixedSize(bool fixed);
     void applyMenuFont();
     // The largest zoom at which the window fits on its display (at least 1).
     double displayLimit() const;
@@ -198,6 +214,8 @@ private:
     QWidget* canvas_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QMenu* viewMenu_ = nullptr;
+    class MenuItem* fullScreenItem_ = nullptr;
+    bool maximisedBeforeFullScreen_ = false;
     twips::Scale scale_;
     // The scale the program last asked for (opening, zoom); a window the user
     // resized shows the scale that fits it.

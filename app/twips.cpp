@@ -31,8 +31,11 @@ QPoint Scale::fromPx(const QPointF& px) const {
     return QPoint(fromPx(px.x()), fromPx(px.y()));
 }
 
+// The stored size rounded, then grown with the scale and rounded down: a
+// rounded-up font would run past the end of a caption that fits at 100 %.
 int Scale::pointsToPx(double points) const {
-    return std::max(1, static_cast<int>(std::lround(toPxF(points * 20.0))));
+    const long stored = std::lround(points * 20.0 / kPerPixel);
+    return std::max(1, static_cast<int>(std::floor(stored * factor_ + 1e-6)));
 }
 
 double zoom() {

@@ -58,10 +58,11 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 # The Qt libraries come from the program's own links; the fonts it maps the
-# lessons' typefaces to are named here (app/fonts.cpp).
+# lessons' typefaces to are named here (app/fonts.cpp), and Qt's own Arabic
+# texts (app/qt_translations.cpp).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-noto-ui-core, fonts-noto-core, fonts-liberation2, fonts-hosny-amiri, fonts-dejavu-core")
+    "fonts-noto-ui-core, fonts-noto-core, fonts-liberation2, fonts-hosny-amiri, fonts-dejavu-core, qt6-translations-l10n")
 # Wayland sessions run it natively with this; X11 needs nothing more.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -1,6 +1,7 @@
 #include "program/startup.h"
 
 #include "app/fonts.h"
+#include "app/qt_translations.h"
 #include "app/version.h"
 
 #include <QApplication>
@@ -14,6 +15,9 @@ void setUpApplication() {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopName));
     QApplication::setLayoutDirection(Qt::RightToLeft);
     fonts::install();
+    // Qt's own texts (message-box buttons, an entry box's context menu) in Arabic
+    // too, as an Arabic desktop program shows them.
+    installQtArabic();
 }
 
 } // namespace sd

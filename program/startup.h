@@ -5,7 +5,7 @@
 namespace sd {
 
 // The program's name, version and desktop name, the right-to-left direction, and
-// the stored layouts' fonts mapped to this machine's.
+// the stored layouts' fonts mapped to this machine's, and Qt's own texts in Arabic.
 void setUpApplication();
 
 } // namespace sd

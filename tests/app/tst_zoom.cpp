@@ -15,7 +15,7 @@
 
 using namespace sd;
 
-enum class Sizing { Zoom150, Fitted, Maximised };
+enum class Sizing { Zoom150, Fitted, Maximised, FullScreen };
 Q_DECLARE_METATYPE(Sizing)
 
 class TestZoom : public QObject {
@@ -35,6 +35,8 @@ class TestZoom : public QObject {
             Screen::setProgramZoom(1.5);
         else if (sizing == Sizing::Fitted)
             s->resize(1500, 760); // wider than the content's proportion
+        else if (sizing == Sizing::FullScreen)
+            QTest::keyClick(s, Qt::Key_F11);
         else
             s->showMaximized();
         QTRY_VERIFY(s->scale().factor() > 1.2);
@@ -101,6 +103,7 @@ private slots:
             QTest::addRow("%s at 150%%", qPrintable(name)) << name << Sizing::Zoom150;
             if (program.nav->layoutOf(name)->screen.border == WindowBorder::Sizable)
                 QTest::addRow("%s made larger", qPrintable(name)) << name << Sizing::Fitted;
+            QTest::addRow("%s full screen", qPrintable(name)) << name << Sizing::FullScreen;
         }
         QTest::newRow("frmGroups maximised") << "frmGroups" << Sizing::Maximised;
     }
@@ -135,6 +138,111 @@ private slots:
         for (QPoint corner : {in.topLeft(), in.topRight(), in.bottomLeft(), in.bottomRight()})
             QVERIFY(!s->screenSpec().picture ||
                     shot.pixel(corner) != (s->screenSpec().backColor | 0xFF000000u));
+    }
+
+    // An entry is enabled exactly when choosing it changes something: zooming
+    // out or back above 100 %, zooming in while this window can still grow.
+    void zoomEntriesThatWouldDoNothing() {
+        for (const QString& name : program->nav->registeredScreens()) {
+            Screen* s = open(name);
+            for (double zoom = 1.0;; zoom = twips::zoomedIn(zoom)) {
+                Screen::setProgramZoom(zoom);
+                const double before = s->scale().factor();
+                const bool in = s->menuItem("zoomIn")->isEnabled();
+                QCOMPARE(s->menuItem("zoomOut")->isEnabled(), zoom > 1.0);
+                QCOMPARE(s->menuItem("zoomReset")->isEnabled(), zoom > 1.0);
+                Screen::setProgramZoom(twips::zoomedIn(zoom));
+                QVERIFY2(in == (s->scale().factor() > before), qPrintable(name + QString::number(zoom)));
+                if (zoom == twips::zoomedIn(zoom))
+                    break;
+            }
+            Screen::setProgramZoom(1.0);
+            program->nav->unload(s);
+        }
+    }
+
+    // A caption that shows whole at the stored size shows whole at every zoom and
+    // in a window of any size (a rounded-up font once cut a letter off).
+    void captionsShowWhole_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<QSize>("window");
+        const sdtest::Program program;
+        for (const QString& name : program.nav->registeredScreens()) {
+            for (double zoom : {1.25, 1.5, 1.75, 2.0})
+                QTest::addRow("%s at %g", qPrintable(name), zoom) << name << zoom << QSize();
+            if (program.nav->layoutOf(name)->screen.border == WindowBorder::Sizable)
+                for (QSize window : {QSize(1112, 749), QSize(1000, 700), QSize(1280, 720), QSize(1366, 768),
+                                     QSize(1600, 900), QSize(1900, 1000)})
+                    QTest::addRow("%s in %dx%d", qPrintable(name), window.width(), window.height())
+                        << name << 1.0 << window;
+        }
+    }
+    void captionsShowWhole() {
+        QFETCH(QString, screen);
+        QFETCH(double, zoom);
+        QFETCH(QSize, window);
+        Screen* s = open(screen);
+        QList<const Control*> whole;
+        for (const Control* c : s->controls())
+            if (c->captionShowsWhole())
+                whole.append(c);
+        Screen::setProgramZoom(zoom);
+        if (window.isValid())
+            s->resize(window);
+        QTRY_VERIFY(s->scale().factor() > 1.05);
+        QStringList cut;
+        for (const Control* c : whole)
+            if (!c->captionShowsWhole())
+                cut << c->widget()->objectName();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(' ')));
+    }
+
+    // F11 or the menu entry and back: the window returns exactly as it was, a
+    // fixed-size screen fixed again; Escape means what it meant.
+    void fullScreenAndBack_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("lesson, F11") << "frmgrop3" << false << false;
+        QTest::newRow("maximised lesson, menu") << "frmgrop3" << true << true;
+        QTest::newRow("fixed menu, F11") << "frmgroub0" << false << false;
+        QTest::newRow("fixed dialog, menu") << "frmAboutgroup" << false << true;
+    }
+    void fullScreenAndBack() {
+        QFETCH(QString, screen);
+        QFETCH(bool, maximised);
+        QFETCH(bool, byMenu);
+        Screen* s = open(screen);
+        if (maximised)
+            s->showMaximized();
+        QTRY_VERIFY(!maximised || s->scale().factor() > 1.2);
+        const QRect before = s->geometry();
+        const double scale = s->scale().factor();
+        const auto toggle = [&] {
+            if (byMenu)
+                s->menuItem("fullScreen")->trigger();
+            else
+                QTest::keyClick(s, Qt::Key_F11);
+        };
+        toggle();
+        QTRY_VERIFY(s->isFullScreen());
+        QTRY_COMPARE(s->geometry(), s->screen()->geometry());
+        QVERIFY(s->menuItem("fullScreen")->isChecked());
+        QVERIFY(s->scale().factor() > scale);
+        QTest::keyClick(s, Qt::Key_Escape);
+        QCOMPARE(program->nav->find(screen) != nullptr, !s->screenSpec().cancelButton);
+        if (s->screenSpec().cancelButton)
+            return;
+        QVERIFY(s->isFullScreen());
+        toggle();
+        QTRY_VERIFY(!s->isFullScreen());
+        QCOMPARE(s->isMaximized(), maximised);
+        QTRY_COMPARE(s->geometry(), before);
+        QCOMPARE(s->scale().factor(), scale);
+        QVERIFY(!s->menuItem("fullScreen")->isChecked());
+        if (s->screenSpec().border != WindowBorder::Sizable)
+            QCOMPARE(s->minimumSize(), s->maximumSize());
     }
 
     // The same pupil's clicks, made where the controls now stand, give the same marks.
