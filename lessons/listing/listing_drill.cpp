@@ -64,22 +64,22 @@ ListingDrill::ListingDrill(const ScreenLayout& layout, const DrillData& data, Na
         for (int i : indexes(name))
             array.append({get<TextBox>(name, i), find<Shape>(frames, i)});
     }
-    for (const DrillRow& spec : data_.rows) {
+    for (const DrillRow& stored : data_.rows) {
         Row& row = rows_.emplace_back();
-        const QString boxes = QString::fromLatin1(spec.boxes);
-        const QString key = QString::fromLatin1(spec.key);
-        for (int p = 0; p < spec.count; ++p)
-            row.boxes.append(get<TextBox>(boxes, spec.first + p));
-        row.note = get<CommandButton>("Cmd1", spec.noteButton);
-        row.check = get<CommandButton>("Cmd1", spec.checkButton);
-        for (const ControlRef& t : spec.title)
+        const QString boxes = QString::fromLatin1(stored.boxes);
+        const QString key = QString::fromLatin1(stored.key);
+        for (int p = 0; p < stored.count; ++p)
+            row.boxes.append(get<TextBox>(boxes, stored.first + p));
+        row.note = get<CommandButton>("Cmd1", stored.noteButton);
+        row.check = get<CommandButton>("Cmd1", stored.checkButton);
+        for (const ControlRef& t : stored.title)
             row.title.append(control(QString::fromLatin1(t.name), t.index));
-        for (int i = spec.keyFirst; i <= spec.keyLast; ++i)
+        for (int i = stored.keyFirst; i <= stored.keyLast; ++i)
             row.key.append(get<Label>(key, i));
-        for (const KeyElement& e : spec.keyElements)
+        for (const KeyElement& e : stored.keyElements)
             row.copies.append(std::pair(get<Label>(key, e.label), get<Label>("lbl1", e.number)));
-        if (spec.scoring)
-            row.score = get<Label>(QString::fromLatin1(spec.scoreLabel.name), spec.scoreLabel.index);
+        if (stored.scoring)
+            row.score = get<Label>(QString::fromLatin1(stored.scoreLabel.name), stored.scoreLabel.index);
     }
     numbers_ = getArray<Label>("lbl1");
     separators_ = getArray<Label>("lbl11");
