@@ -10,6 +10,9 @@
 #   ./setsdrill.sh fuzz [S]   each rules fuzz target for S seconds (default 60), clang libFuzzer + sanitizers
 #   ./setsdrill.sh a11y [D]   every screen's tree as a screen reader meets it, one file a screen in D
 #                             (default: a11y), under a private X server with the accessibility bus
+#   ./setsdrill.sh windows    Qt for Windows (once per machine), the program and its tests cross-compiled
+#                             in build-windows/, every test under Wine, the installer, and the
+#                             installer tried under Wine (silent install, start, uninstall)
 # Safe to run again: it installs nothing that is there and rebuilds only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -28,6 +31,12 @@ PACKAGE_TOOLS=(dpkg-dev file lintian)
 # What the rules' fuzz targets need: clang 14 and its libFuzzer and sanitizer runtimes.
 FUZZ_TOOLS=(clang libclang-rt-14-dev)
 
+# The Windows build: the MinGW-w64 cross compiler, Wine to run the tests and the
+# installer, NSIS to make it, a virtual display to look at it under Wine, and
+# what apt's source command needs to fetch Qt's source.
+WINDOWS_TOOLS=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis xvfb xauth xdotool
+               imagemagick dpkg-dev)
+
 install_missing() { # extra packages...
     command -v dpkg-query >/dev/null 2>&1 || return 0 # not a Debian machine: bring Qt 6 yourself
     local missing=()
@@ -42,7 +51,7 @@ install_missing() { # extra packages...
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build() { # folder, extra cmake options...
+configure() { # folder, extra cmake options...
     local dir=$1; shift
     if [ ! -f "$dir/build.ninja" ]; then
         local launcher=()
@@ -50,7 +59,55 @@ build() { # folder, extra cmake options...
         command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
         cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
     fi
-    cmake --build "$dir"
+}
+
+build() { # folder, extra cmake options...
+    configure "$@"
+    cmake --build "$1"
+}
+
+# apt's source command needs a deb-src entry for the suites the installed Qt
+# comes from: the binary entries' own, when there is none yet.
+add_source_entry() {
+    apt-cache showsrc qt6-base 2>/dev/null | grep -q '^Version:' && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+            "${sudo[@]}" tee /etc/apt/sources.list.d/setsdrill-src.sources >/dev/null
+    else
+        grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+            "${sudo[@]}" tee /etc/apt/sources.list.d/setsdrill-src.list >/dev/null
+    fi
+    "${sudo[@]}" apt-get update -qq
+}
+
+# Qt for Windows from the cache (built on first use), the Linux build's picture
+# renderer, then the cross build with every test.
+windows_build() {
+    install_missing "${WINDOWS_TOOLS[@]}"
+    add_source_entry
+    local toolchain=cmake/mingw-w64-x86_64.cmake qt
+    qt=$(nice packaging/windows/build-qt.sh "$toolchain")
+    configure build
+    cmake --build build --target setsdrill_rasterize
+    build build-windows -DCMAKE_TOOLCHAIN_FILE="$PWD/$toolchain" -DCMAKE_PREFIX_PATH="$qt" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DSETSDRILL_SVG=OFF -DSETSDRILL_RASTERIZER="$PWD/build/setsdrill_rasterize"
+}
+
+# The suite under Wine, in the build's own prefix, with one Wine server for the
+# whole run rather than one started per test.
+windows_tests() {
+    export WINEPREFIX=$PWD/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+    [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true # the one wineboot left, or an earlier run's
+    wineserver -p
+    local rc=0
+    run_tests build-windows || rc=$?
+    wineserver -k || true
+    unset WINEPREFIX
+    return $rc
 }
 
 # Debian's checker on the package just made. With a maintainer's address set
@@ -186,8 +243,14 @@ shots)
     build build
     ./build/setsdrill_screenshots "${2:-shots}"
     ;;
+windows)
+    windows_build
+    windows_tests
+    (cd build-windows && cpack >/dev/null && ls -1 "$PWD"/setsdrill-*.exe)
+    packaging/windows/try-installer.sh build-windows
+    ;;
 *)
-    echo "usage: $0 [run|test|sanitize|shots [folder]|package|bench [runs]|monkey [actions]|fuzz [seconds]|a11y [folder [story...]]]" >&2
+    echo "usage: $0 [run|test|sanitize|shots [folder]|package|bench [runs]|monkey [actions]|fuzz [seconds]|a11y [folder [story...]]|windows]" >&2
     exit 2
     ;;
 esac

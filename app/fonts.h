@@ -1,6 +1,7 @@
 #pragma once
-// The stored layouts name Windows fonts; the machine has free ones. The mapping
-// from one to the other lives here and nowhere else.
+// The stored layouts name Windows fonts. On Windows they are used, with free
+// fonts behind them where a machine lacks one; elsewhere the free fonts stand
+// in. The mapping lives here and nowhere else.
 
 #include <QFont>
 #include <QStringList>
@@ -10,8 +11,12 @@ namespace sd::fonts {
 // The families to use, best first, for a font name found in a stored layout.
 QStringList familiesFor(const QString& windowsName);
 
-// Registers the mapping with Qt at start-up, so that any text Qt draws for us
-// (message boxes, tooltips, menus) finds good Arabic glyphs too.
+// The families of the fonts carried in a "fonts" folder beside the program
+// (the Windows installer's), registered by install().
+QStringList carriedFamilies();
+
+// Registers the carried fonts and the mapping with Qt at start-up, so that any
+// text Qt draws for us (message boxes, tooltips, menus) finds good Arabic glyphs too.
 void install();
 
 // Numbers drawn with the Eastern Arabic digits (٠١٢٣٤٥٦٧٨٩) or as the lessons

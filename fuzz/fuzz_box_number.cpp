@@ -2,12 +2,11 @@
 // caption holds, fed any text at all.
 
 #include "fuzzinput.h"
+#include "lessons/common/lesson_rules.h"
 #include "lessons/expressing/expressing_rules.h"
 #include "lessons/listing/listing_rules.h"
 #include "lessons/membership/membership_rules.h"
 #include "lessons/venn/venn_rules.h"
-
-#include <cmath>
 
 using namespace sdfuzz;
 
@@ -17,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto p = sd::expressing::problemOfRow(row);
         sd::expressing::judge(p, sd::expressing::designNumbers(p), text);
     }
-    if (const auto v = sd::expressing::readNumber(text); v && std::fabs(*v) < 1e15)
-        sd::expressing::nearestWhole(*v);
+    if (const auto v = sd::expressing::readNumber(text))
+        sd::lessons::nearestEven(*v);
     sd::membership::numberOf(text);
     sd::venn::readsAsNumber(text);
     for (const QString& point : {QStringLiteral("."), QStringLiteral("٫"), QStringLiteral(",")}) {

@@ -1,5 +1,7 @@
 #include "lessons/expressing/expressing_rules.h"
 
+#include "lessons/common/lesson_rules.h"
+
 #include <QtGlobal>
 
 #include <algorithm>
@@ -99,6 +101,10 @@ Numbers designNumbers(Problem p) {
         return {20, 0};
     }
     return {};
+}
+
+std::array<int, kProblemCount> newProblemOrder() {
+    return {1, 3, 4, 5, 6, 7, 8, 2};
 }
 
 Numbers step(Problem p, Numbers x) {
@@ -205,6 +211,13 @@ CorrectSet correctSet(Problem p, Numbers x) {
     return set;
 }
 
+std::array<QString, kDigitsSeparators> digitsSeparators(const QStringList& texts) {
+    std::array<QString, kDigitsSeparators> out;
+    for (int j = 1; j <= kDigitsSeparators; ++j)
+        out[j - 1] = j < texts.size() && texts[j].isEmpty() ? QString() : QStringLiteral(" ، ");
+    return out;
+}
+
 QStringList correctElements(Problem p, Numbers x) {
     const CorrectSet set = correctSet(p, x);
     QStringList out;
@@ -238,17 +251,6 @@ std::optional<double> readNumber(const QString& text) {
     return ok ? std::optional<double>(v) : std::nullopt;
 }
 
-long long nearestWhole(double v) {
-    const double lower = std::floor(v);
-    const double diff = v - lower;
-    auto whole = static_cast<long long>(lower);
-    if (diff > 0.5)
-        return whole + 1;
-    if (diff < 0.5)
-        return whole;
-    return (whole % 2 == 0) ? whole : whole + 1;
-}
-
 Verdict judge(Problem p, Numbers x, const QString& raw) {
     const QString t = raw.trimmed();
     if (t.isEmpty())
@@ -275,32 +277,31 @@ Verdict judge(Problem p, Numbers x, const QString& raw) {
     const std::optional<double> v = readNumber(t);
     if (!v)
         return Verdict::NotANumber;
-    // Far beyond every problem's numbers, and beyond any whole number to round to.
-    if (!(std::fabs(*v) < 1e15))
-        return Verdict::Wrong;
-    const long long w = nearestWhole(*v);
+    // Whole and kept as a double: a number too large for any integer type is judged too.
+    const double w = lessons::nearestEven(*v);
+    const bool odd = std::fmod(w, 2.0) != 0;
     switch (p) {
     case Problem::OddBetween:
-        return (a < *v && *v < b && w % 2 != 0) ? Verdict::Correct : Verdict::Wrong;
+        return (a < *v && *v < b && odd) ? Verdict::Correct : Verdict::Wrong;
     case Problem::EvenBetween:
-        return (a < *v && *v < b && w % 2 == 0) ? Verdict::Correct : Verdict::Wrong;
+        return (a < *v && *v < b && !odd) ? Verdict::Correct : Verdict::Wrong;
     case Problem::PrimesBetween:
         return correctElements(p, x).contains(t) ? Verdict::Correct : Verdict::Wrong;
     case Problem::DivisorsOf:
-        return (w != 0 && a % w == 0) ? Verdict::Correct : Verdict::Wrong;
+        return (w != 0 && std::fmod(double(a), w) == 0) ? Verdict::Correct : Verdict::Wrong;
     default:
         return Verdict::Wrong;
     }
 }
 
 namespace {
-constexpr QRgb kBlackBox = 0x000000;
-constexpr QRgb kRedBox = 0xFF0000;
-constexpr QRgb kGreenBox = 0x00FF00;
-constexpr QRgb kSelectedBox = 0x0000FF;
+constexpr Rgb kBlackBox{0x000000};
+constexpr Rgb kRedBox{0xFF0000};
+constexpr Rgb kGreenBox{0x00FF00};
+constexpr Rgb kSelectedBox{0x0000FF};
 } // namespace
 
-QRgb colorOf(Mark m) {
+Rgb colorOf(Mark m) {
     switch (m) {
     case Mark::Black:
         return kBlackBox;
@@ -314,13 +315,13 @@ QRgb colorOf(Mark m) {
     return kSelectedBox;
 }
 
-Mark markOf(QRgb color) {
-    switch (color & 0xFFFFFF) {
-    case kBlackBox:
+Mark markOf(Rgb color) {
+    switch (color.value) {
+    case kBlackBox.value:
         return Mark::Black;
-    case kRedBox:
+    case kRedBox.value:
         return Mark::Red;
-    case kGreenBox:
+    case kGreenBox.value:
         return Mark::Green;
     default:
         return Mark::Other;

@@ -3,7 +3,8 @@
 // numbers step, which set each problem describes, how one written element is
 // judged, and how the percentage score is reached.
 
-#include <QRgb>
+#include "lessons/common/rgb.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +46,9 @@ Numbers designNumbers(Problem p);
 // The numbers after one step of the problem (both numbers step together).
 Numbers step(Problem p, Numbers x);
 
+// The rows "جديد" changes, in the order it changes them.
+std::array<int, kProblemCount> newProblemOrder();
+
 // ---- Correct sets ----
 
 // How many element slots the problem's answer row has.
@@ -60,6 +64,13 @@ struct CorrectSet {
 };
 
 CorrectSet correctSet(Problem p, Numbers x);
+
+// The digits row's answer shows a separator before each of its element slots 1
+// to 4: " ، ", or nothing before an emptied duplicate, so that the row closes up.
+// `texts` are the slots' texts as correctSet gives them; none (a new problem)
+// gives every separator back.
+inline constexpr int kDigitsSeparators = 4;
+std::array<QString, kDigitsSeparators> digitsSeparators(const QStringList& texts);
 
 // The elements of the correct set in the order they are shown, without gaps.
 QStringList correctElements(Problem p, Numbers x);
@@ -80,17 +91,13 @@ Verdict judge(Problem p, Numbers x, const QString& text);
 // ".5", "-2". Anything else (letters, other digit shapes, a lone point) is not.
 std::optional<double> readNumber(const QString& text);
 
-// The nearest whole number, halves to the even neighbour (.5 -> 0, 2.5 -> 2),
-// for v within ±1e15 (judge() calls it for no other).
-long long nearestWhole(double v);
-
 // ---- Box colours ----
 
 // The colours a box shows: marks of a check, and the blue of the selected box.
 enum class Mark { Black, Red, Green, Other };
 
-QRgb colorOf(Mark m); // Other: the selected box's blue
-Mark markOf(QRgb color);
+Rgb colorOf(Mark m); // Other: the selected box's blue
+Mark markOf(Rgb color);
 
 // ---- Judging a row ----
 

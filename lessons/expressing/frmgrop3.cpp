@@ -1,6 +1,7 @@
 #include "lessons/expressing/frmgrop3.h"
 
 #include "app/twips.h"
+#include "lessons/common/lesson_rules.h"
 
 #include <cmath>
 
@@ -10,8 +11,8 @@ using namespace expressing;
 
 namespace {
 
-const QColor kNeutral = QColor::fromRgb(colorOf(Mark::Black));
-const QColor kSelected = QColor::fromRgb(colorOf(Mark::Other));
+const QColor kNeutral = QColor::fromRgb(colorOf(Mark::Black).value);
+const QColor kSelected = QColor::fromRgb(colorOf(Mark::Other).value);
 
 constexpr int kNoBorder = 0;
 constexpr int kBorder = 1;
@@ -52,7 +53,12 @@ constexpr RowNames kRows[kProblemCount] = {
     {{"Label14"}, {}, "Cmd8", "Command9", "Label22", 13},
 };
 
-const QString kFirstRowSeparator = QStringLiteral(" ، ");
+// The tallies Label29: hidden counts, then the percentage the pupil sees.
+constexpr int kScoreTally = 0;
+constexpr int kCorrectTally = 1;
+constexpr int kFirstRepeatTally = 2; // one for each problem
+constexpr int kElementsTally = 10;   // elements shown; its change shows the percentage
+constexpr int kPercentTally = 11;
 
 } // namespace
 
@@ -122,7 +128,7 @@ void frmgrop3::Form_Load() {
 void frmgrop3::Command14_Click() {
     solution_->setEnabled(true);
     ResetTallies();
-    for (int k : {1, 3, 4, 5, 6, 7, 8, 2})
+    for (int k : newProblemOrder())
         ChangeProblem(k);
 }
 
@@ -132,7 +138,7 @@ void frmgrop3::Command10_Click() {
 }
 
 void frmgrop3::Command11_Click() {
-    tallies_[10]->setCaption(QStringLiteral("0"));
+    tallies_[kElementsTally]->setCaption(QStringLiteral("0"));
     solution_->setEnabled(false);
     for (int k = 1; k <= kProblemCount; ++k)
         CheckProblem(k);
@@ -146,14 +152,14 @@ void frmgrop3::Command2_Click() {
     ResetTallies();
     std::vector<BoxMark> marks;
     for (int i = 0; i < kBoxCount; ++i)
-        marks.push_back({rowOfBox(i), boxes_[i]->text(), markOf(boxes_[i]->backColor().rgb())});
+        marks.push_back({rowOfBox(i), boxes_[i]->text(), markOf(Rgb(boxes_[i]->backColor().rgb()))});
     const expressing::Tally tally = tallyBoxes(marks);
-    tallies_[1]->setCaption(QString::number(tally.correct));
+    tallies_[kCorrectTally]->setCaption(QString::number(tally.correct));
     for (int p = 0; p < kProblemCount; ++p)
-        tallies_[p + 2]->setCaption(QString::number(tally.repeated[p]));
-    tallies_[0]->setCaption(QString::number(tally.score));
+        tallies_[kFirstRepeatTally + p]->setCaption(QString::number(tally.repeated[p]));
+    tallies_[kScoreTally]->setCaption(QString::number(tally.score));
     // Its change shows the percentage.
-    tallies_[10]->setCaption(QString::number(ElementsShown()));
+    tallies_[kElementsTally]->setCaption(QString::number(ElementsShown()));
 }
 
 // ---------------------------------------------------------------- entry grid
@@ -169,9 +175,9 @@ void frmgrop3::Text1_GotFocus(int index) {
 // A box written in shows an opening brace or a comma on its right and a
 // closing brace on its left.
 void frmgrop3::Text1_Change(int index) {
-    const bool first = index == firstBoxOfRow(rowOfBox(index));
-    separators_[separatorRightOf(index)]->setCaption(first ? QStringLiteral("{") : QStringLiteral("،"));
-    separators_[separatorLeftOf(index)]->setCaption(QStringLiteral("}"));
+    const int first = firstBoxOfRow(rowOfBox(index));
+    for (const lessons::SeparatorSign& s : lessons::liveBraces(separatorRightOf(first), index - first))
+        separators_[s.index]->setCaption(s.caption);
 }
 
 void frmgrop3::Label23_Click(int index) {
@@ -197,11 +203,11 @@ void frmgrop3::Label28_Click(int index) {
 }
 
 void frmgrop3::Label29_Change(int index) {
-    if (index != 10)
+    if (index != kElementsTally)
         return;
-    const int elements = tallies_[10]->caption().toInt();
-    if (const std::optional<int> pct = percentage(tallies_[0]->caption().toInt(), elements))
-        tallies_[11]->setCaption(QString::number(*pct));
+    const int elements = tallies_[kElementsTally]->caption().toInt();
+    if (const std::optional<int> pct = percentage(tallies_[kScoreTally]->caption().toInt(), elements))
+        tallies_[kPercentTally]->setCaption(QString::number(*pct));
 }
 
 // ---------------------------------------------------------------- private steps
@@ -300,7 +306,7 @@ void frmgrop3::SayOutcome(int k) {
     std::vector<Mark> marks;
     QStringList texts;
     for (const TextBox* box : BoxesOf(k)) {
-        marks.push_back(markOf(box->backColor().rgb()));
+        marks.push_back(markOf(Rgb(box->backColor().rgb())));
         texts.append(box->text());
     }
     announce(spokenOutcome(marks, texts));
@@ -324,8 +330,7 @@ void frmgrop3::StepProblem(int k) {
     HideAnswerRow(k);
     // The digits row gets back the commas an emptied duplicate took away.
     if (k == rowOf(Problem::DigitsOfNumber))
-        for (int s = 2; s <= 8; s += 2)
-            row(k).answer[s]->setCaption(kFirstRowSeparator);
+        WriteDigitsSeparators({});
 }
 
 // A new problem starts with empty black boxes; a box's border stays as it was.
@@ -335,6 +340,13 @@ void frmgrop3::ChangeProblem(int k) {
         box->setBackColor(kNeutral);
     }
     StepProblem(k);
+}
+
+void frmgrop3::WriteDigitsSeparators(const QStringList& texts) {
+    const QList<Label*>& answer = row(rowOf(Problem::DigitsOfNumber)).answer;
+    const auto separators = digitsSeparators(texts);
+    for (int j = 1; j <= kDigitsSeparators; ++j)
+        answer[2 * j]->setCaption(separators[j - 1]);
 }
 
 void frmgrop3::HideAnswerRow(int k) {
@@ -351,9 +363,7 @@ void frmgrop3::ShowCorrectSet(int k) {
 
     if (k == rowOf(Problem::DigitsOfNumber)) {
         // An emptied duplicate takes its separator with it; the row closes up.
-        for (int j = 1; j < set.texts.size(); ++j)
-            if (set.texts[j].isEmpty())
-                answer[2 * j]->setCaption(QString());
+        WriteDigitsSeparators(set.texts);
         for (int j = 1; j <= closing; ++j)
             answer[j]->setLeft(answer[j - 1]->left() - answer[j]->twipsWidth());
         for (Label* label : answer)
@@ -388,7 +398,7 @@ void frmgrop3::CheckProblem(int k) {
     const RowJudgement judged = judgeRow(problemOfRow(k), NumbersOf(k), texts);
     for (qsizetype j = 0; j < boxes.size(); ++j) {
         if (const auto mark = judged.boxes[j].mark)
-            boxes[j]->judge(QColor::fromRgb(colorOf(*mark)), spokenMark(*mark, texts[j]));
+            boxes[j]->judge(QColor::fromRgb(colorOf(*mark).value), spokenMark(*mark, texts[j]));
         if (const auto border = judged.boxes[j].border)
             boxes[j]->setBorderStyle(*border ? kBorder : kNoBorder);
     }
@@ -408,7 +418,7 @@ void frmgrop3::SelectBox(int index) {
 }
 
 void frmgrop3::ResetTallies() {
-    for (int t = 0; t <= 11; ++t)
+    for (int t = kScoreTally; t <= kPercentTally; ++t)
         tallies_[t]->setCaption(QStringLiteral("0"));
 }
 

@@ -54,6 +54,7 @@ private:
     void StepProblem(int row);
     void ChangeProblem(int row);
     void HideAnswerRow(int row);
+    void WriteDigitsSeparators(const QStringList& texts);
     void ShowCorrectSet(int row);
     void CheckProblem(int row);
     // What a screen reader says: each box and separator by its problem and place,

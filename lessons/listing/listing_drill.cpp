@@ -2,7 +2,6 @@
 
 #include "lessons/listing/listing_layout.h"
 
-#include <QLocale>
 #include <QScopedValueRollback>
 #include <QTimer>
 
@@ -15,10 +14,9 @@ namespace {
 
 constexpr int kRepeatNote = 0; // Label2(0): "do not repeat an element"
 
-// Scores are written with the pupil's decimal separator and read back with it.
-QString decimalPoint() {
-    return QLocale().decimalPoint();
-}
+// Row scores and totals are written to fifteen significant digits, with the
+// pupil's decimal separator, and read back with it.
+constexpr int kScoreDigits = 15;
 
 // The frame round the current box is bright; those round the others only show
 // where a box stands on the black rows.
@@ -66,22 +64,22 @@ ListingDrill::ListingDrill(const ScreenLayout& layout, const DrillData& data, Na
         for (int i : indexes(name))
             array.append({get<TextBox>(name, i), find<Shape>(frames, i)});
     }
-    for (const DrillRow& spec : data_.rows) {
+    for (const DrillRow& stored : data_.rows) {
         Row& row = rows_.emplace_back();
-        const QString boxes = QString::fromLatin1(spec.boxes);
-        const QString key = QString::fromLatin1(spec.key);
-        for (int p = 0; p < spec.count; ++p)
-            row.boxes.append(get<TextBox>(boxes, spec.first + p));
-        row.note = get<CommandButton>("Cmd1", spec.noteButton);
-        row.check = get<CommandButton>("Cmd1", spec.checkButton);
-        for (const ControlRef& t : spec.title)
+        const QString boxes = QString::fromLatin1(stored.boxes);
+        const QString key = QString::fromLatin1(stored.key);
+        for (int p = 0; p < stored.count; ++p)
+            row.boxes.append(get<TextBox>(boxes, stored.first + p));
+        row.note = get<CommandButton>("Cmd1", stored.noteButton);
+        row.check = get<CommandButton>("Cmd1", stored.checkButton);
+        for (const ControlRef& t : stored.title)
             row.title.append(control(QString::fromLatin1(t.name), t.index));
-        for (int i = spec.keyFirst; i <= spec.keyLast; ++i)
+        for (int i = stored.keyFirst; i <= stored.keyLast; ++i)
             row.key.append(get<Label>(key, i));
-        for (const KeyElement& e : spec.keyElements)
+        for (const KeyElement& e : stored.keyElements)
             row.copies.append(std::pair(get<Label>(key, e.label), get<Label>("lbl1", e.number)));
-        if (spec.scoring)
-            row.score = get<Label>(QString::fromLatin1(spec.scoreLabel.name), spec.scoreLabel.index);
+        if (stored.scoring)
+            row.score = get<Label>(QString::fromLatin1(stored.scoreLabel.name), stored.scoreLabel.index);
     }
     numbers_ = getArray<Label>("lbl1");
     separators_ = getArray<Label>("lbl11");
@@ -236,7 +234,7 @@ void ListingDrill::Command1_Click() {
     for (const QList<Box>& array : std::as_const(boxArrays_))
         for (const Box& b : array) {
             b.box->setText(QString());
-            b.box->setBackColor(QColor::fromRgb(kBlack));
+            b.box->setBackColor(QColor::fromRgb(kBlack.value));
         }
     if (data_.repeatNote == RepeatNoteCleared::ByNewProblem)
         showNote(kRepeatNote, false);
@@ -295,7 +293,7 @@ void ListingDrill::JudgeRow(int r) {
     const QStringList written = texts(r);
     const Judgement judged = judgeEntries(written, elements(r));
     for (qsizetype p = 0; p < row.boxes.size(); ++p)
-        row.boxes[p]->judge(QColor::fromRgb(colorOf(judged.marks.value(p))),
+        row.boxes[p]->judge(QColor::fromRgb(colorOf(judged.marks.value(p)).value),
                             spokenMark(judged.marks.value(p), written.value(p)));
     announce(spokenOutcome(judged.marks, written));
     if (judged.repeated)
@@ -311,7 +309,7 @@ void ListingDrill::ScoreRow(int r) {
         return;
     QList<Mark> marks;
     for (const TextBox* b : row.boxes)
-        marks.append(markOf(b->backColor().rgb()));
+        marks.append(markOf(Rgb(b->backColor().rgb())));
     const RowScore score = scoreEntries(marks, texts(r), *scoring);
     setNumber(totals_.duplicate, score.duplicate);
     setNumber(totals_.correct, score.correct);
@@ -379,12 +377,12 @@ QStringList ListingDrill::elements(int r) const {
 }
 
 double ListingDrill::number(const Label* label) {
-    return label ? scoreValue(label->caption(), decimalPoint()) : 0.0;
+    return label ? lessons::scoreValue(label->caption(), lessons::decimalPoint()) : 0.0;
 }
 
 void ListingDrill::setNumber(Label* label, double value) {
     if (label)
-        label->setCaption(scoreText(value, decimalPoint()));
+        label->setCaption(lessons::scoreText(value, lessons::decimalPoint(), kScoreDigits));
 }
 
 void ListingDrill::showNote(int index, bool visible) {

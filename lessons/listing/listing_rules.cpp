@@ -28,12 +28,7 @@ QString nextSeparator(const QString& shown) {
     return QString(QChar(kOpenBrace));
 }
 
-std::array<SeparatorSign, 2> liveBraces(int base, int box) {
-    return {{{base + box, QString(QChar(box == 0 ? kOpenBrace : kComma))},
-             {base + box + 1, QString(QChar(kCloseBrace))}}};
-}
-
-QRgb colorOf(Mark mark) {
+Rgb colorOf(Mark mark) {
     switch (mark) {
     case Mark::Wrong:
         return kRed;
@@ -45,11 +40,11 @@ QRgb colorOf(Mark mark) {
     return kBlack;
 }
 
-Mark markOf(QRgb color) {
-    switch (color & 0xFFFFFF) {
-    case kRed:
+Mark markOf(Rgb color) {
+    switch (color.value) {
+    case kRed.value:
         return Mark::Wrong;
-    case kGreen:
+    case kGreen.value:
         return Mark::Repeated;
     default:
         return Mark::Correct;
@@ -102,24 +97,6 @@ RowScore scoreEntries(const QList<Mark>& marks, const QStringList& texts, const 
     if (r.score < 0)
         r.score = 0;
     return r;
-}
-
-QString scoreText(double value, const QString& decimalPoint) {
-    if (value == 0)
-        return QStringLiteral("0"); // never "-0"
-    QString text = QString::number(value, 'g', 15);
-    if (decimalPoint != QLatin1String("."))
-        text.replace(QLatin1Char('.'), decimalPoint);
-    return text;
-}
-
-double scoreValue(const QString& caption, const QString& decimalPoint) {
-    QString text = caption.trimmed();
-    if (!decimalPoint.isEmpty() && decimalPoint != QLatin1String("."))
-        text.replace(decimalPoint, QLatin1String("."));
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    return ok ? v : 0.0;
 }
 
 QString spokenBox(const QString& row, int position, int count) {

@@ -3,8 +3,10 @@
 // around the entry boxes, judging a written row and scoring it. No widgets here;
 // the screens read their controls, call these and write the results back.
 
+#include "lessons/common/lesson_rules.h"
+#include "lessons/common/rgb.h"
+
 #include <QList>
-#include <QRgb>
 #include <QString>
 #include <QStringList>
 
@@ -13,14 +15,14 @@
 namespace sd::listing {
 
 // The colours a judged entry box takes (its background).
-inline constexpr QRgb kBlack = 0x000000; // a correct element, or an empty box
-inline constexpr QRgb kRed = 0xFF0000;   // not an element of the row's set
-inline constexpr QRgb kGreen = 0x00FF00; // an element written in more than one box
+inline constexpr Rgb kBlack{0x000000}; // a correct element, or an empty box
+inline constexpr Rgb kRed{0xFF0000};   // not an element of the row's set
+inline constexpr Rgb kGreen{0x00FF00}; // an element written in more than one box
 
 // The signs standing around the boxes of a row.
-inline constexpr char16_t kOpenBrace = u'{';
-inline constexpr char16_t kCloseBrace = u'}';
-inline constexpr char16_t kComma = 0x060C; // Arabic comma
+using lessons::kCloseBrace;
+using lessons::kComma;
+using lessons::kOpenBrace;
 inline constexpr char16_t kPoint = u'.';
 
 // The next diagram number of a new problem: one cycle through all ten digits,
@@ -32,20 +34,15 @@ QString RenumberDigit(const QString& caption);
 // brace a point, a point a comma again; an opening brace (or anything else) stays "{".
 QString nextSeparator(const QString& shown);
 
-// Writing into box i of a row whose separators start at base: the separator before
-// the box opens the set or continues it, the one after closes it. Only the index
-// counts, not what the box holds.
-struct SeparatorSign {
-    int index;
-    QString caption;
-};
-std::array<SeparatorSign, 2> liveBraces(int base, int box);
+// Writing into a box of a row: the signs before and after it (lesson_rules.h).
+using lessons::liveBraces;
+using lessons::SeparatorSign;
 
 enum class Mark { Correct, Wrong, Repeated };
 
-QRgb colorOf(Mark mark);
+Rgb colorOf(Mark mark);
 // The mark a judged box shows by its colour.
-Mark markOf(QRgb color);
+Mark markOf(Rgb color);
 
 struct Judgement {
     QList<Mark> marks;     // one per box; an empty box is Correct (drawn black)
@@ -80,12 +77,6 @@ struct RowScore {
 // Scores a judged row: each written wrong box costs half a point, each correct box
 // earns the weight, repeats earn half a point once; never below zero.
 RowScore scoreEntries(const QList<Mark>& marks, const QStringList& texts, const RowScoring& scoring);
-
-// Score captions: the shortest decimal text, with the given decimal point.
-QString scoreText(double value, const QString& decimalPoint = QStringLiteral("."));
-// Reads a score caption back; accepts "." as well as the given decimal point.
-// Anything unreadable counts as 0.
-double scoreValue(const QString& caption, const QString& decimalPoint = QStringLiteral("."));
 
 // What a screen reader says. Names holding "%1" keep the caption in its place.
 // A box of a row, by the row's name and its place: "خانة عنصر من س، 2 من 8".

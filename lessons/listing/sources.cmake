@@ -1,7 +1,10 @@
-# Sources of the lesson in this folder, added to the program's library.
-target_sources(setsdrill_core PRIVATE
+# The lesson's rules, on Qt Core alone.
+target_sources(setsdrill_rules PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/listing_rules.h
   ${CMAKE_CURRENT_LIST_DIR}/listing_rules.cpp
+)
+# Its screens and layouts, added to the program's library.
+target_sources(setsdrill_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/listing_layout.h
   ${CMAKE_CURRENT_LIST_DIR}/listing_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/listing_drill.h

@@ -1,6 +1,7 @@
 #include "lessons/membership/frmgroub4.h"
 
 #include "app/twips.h"
+#include "lessons/common/rewards.h"
 
 #include <QFontMetricsF>
 
@@ -11,15 +12,6 @@ namespace sd {
 
 using membership::Statement;
 using membership::Symbol;
-
-namespace {
-
-// The reward pictures a correction may reveal, in order; the last one stands in
-// when all of these are already shown.
-constexpr int kLastReward = 79;
-constexpr int kOverflowReward = 80;
-
-} // namespace
 
 frmgroub4::frmgroub4(Navigator* navigator) : Screen(storedLayout(), navigator) {
     for (int row = 1; row <= membership::kRows; ++row) {
@@ -177,22 +169,23 @@ void frmgroub4::Command6_Click() {
         b->setCaption(membership::nextCaption(b->caption()));
         LayOutRow(row);
     }
-    for (int row : {1, 2, 3, 5, 4}) {
-        Statement s = ReadStatement(row);
-        membership::stepRow(row, s);
-        WriteStatement(row, s);
-    }
+    membership::Statements statements;
+    for (int row = 1; row <= membership::kRows; ++row)
+        statements[row - 1] = ReadStatement(row);
+    membership::stepStatements(statements);
+    for (int row = 1; row <= membership::kRows; ++row)
+        WriteStatement(row, statements[row - 1]);
     for (int row = 1; row <= membership::kRows; ++row)
         model(row)->setPicture(membership::pictureOf(membership::correctSymbol(row, ReadStatement(row))));
     EmptyBlanks();
     NameRows();
-    for (int row = 1; row < membership::kRows; ++row)
-        if (rowButton(row)->caption() == QLatin1String("1")) {
-            SelectRow(row);
-            return;
-        }
-    rowButton(membership::kRows)->setCaption(QStringLiteral("1"));
-    SelectRow(membership::kRows);
+    std::array<QString, membership::kRows> captions;
+    for (int row = 1; row <= membership::kRows; ++row)
+        captions[row - 1] = rowButton(row)->caption();
+    const membership::TopRow top = membership::topRow(captions);
+    if (top.recaptioned)
+        rowButton(top.row)->setCaption(QStringLiteral("1"));
+    SelectRow(top.row);
 }
 
 void frmgroub4::Command7_Click() {
@@ -217,16 +210,11 @@ void frmgroub4::Command7_Click() {
 }
 
 void frmgroub4::RevealReward() {
-    for (int i = 0; i <= kLastReward; ++i)
-        if (rewards_[i]->isHidden()) {
-            rewards_[i]->setVisible(true);
-            return;
-        }
-    rewards_[kOverflowReward]->setVisible(true);
+    lessons::revealNextReward(rewards_);
 }
 
 void frmgroub4::Command9_Click() {
-    for (int i = 0; i <= kOverflowReward; ++i)
+    for (int i = 0; i <= lessons::kLastReward; ++i)
         rewards_[i]->setVisible(false);
     for (const char* label : {"Label7", "Label8"}) {
         get<Label>(label)->setCaption(QStringLiteral("0"));

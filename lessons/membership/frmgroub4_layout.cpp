@@ -1,5 +1,6 @@
 #include "app/credits.h"
 #include "lessons/common/lesson_layout.h"
+#include "lessons/common/rewards.h"
 #include "lessons/membership/frmgroub4.h"
 
 #include <utility>
@@ -152,13 +153,8 @@ ControlSpec actionButton(const char* name, int top, const char* caption, int tab
 // The reward field: left and top of each picture, filled from the top right in
 // reading order, clear of the instruction's end. 1, 2 and 3 lie beyond the right
 // edge of the window; 21, 22, 29 and 81 are suns, the rest stars.
-struct Reward {
-    int index;
-    int left;
-    int top;
-};
 
-constexpr Reward kRewards[] = {
+constexpr lessons::RewardSpot kRewards[] = {
     {0, 10428, 120},   {1, 16560, 1200},  {2, 16860, 1200},  {3, 17160, 1200},  {4, 9912, 120},
     {5, 10428, 518},   {6, 9912, 518},    {7, 9396, 518},    {8, 8880, 518},    {9, 11460, 915},
     {10, 10944, 915},  {11, 10428, 915},  {12, 9912, 915},   {13, 9396, 915},   {14, 8880, 915},
@@ -177,23 +173,6 @@ constexpr Reward kRewards[] = {
     {75, 9912, 5685},  {76, 9396, 5685},  {77, 8880, 5685},  {78, 11460, 6082}, {79, 10944, 6082},
     {80, 10428, 6082}, {81, 11082, 191},  {82, 9912, 6082},
 };
-
-bool isSun(int index) {
-    return index == 21 || index == 22 || index == 29 || index == 81;
-}
-
-ControlSpec reward(const Reward& r) {
-    const bool sun = isSun(r.index);
-    return {.kind = Kind::Image,
-            .name = "Image1",
-            .index = r.index,
-            .at = {r.left, r.top, sun ? 480 : 240, sun ? 480 : 225},
-            .visible = r.index == 29 || r.index == 81,
-            .picture = sun ? "sun" : "membership_star",
-            .stretch = true,
-            .accessibleName = sun ? "شمس" : "نجمة",
-            .live = true};
-}
 
 std::vector<ControlSpec> controls() {
     std::vector<ControlSpec> c;
@@ -277,8 +256,8 @@ std::vector<ControlSpec> controls() {
     c.push_back(actionFrame("Shape5", 6960));
     c.push_back(actionButton("Command9", 6960, "ابدأ من جديد", 11));
 
-    for (const Reward& r : kRewards)
-        c.push_back(reward(r));
+    for (const lessons::RewardSpot& r : kRewards)
+        c.push_back(lessons::rewardPicture(r, "membership_star"));
 
     lessons::addExitCorner(
         c,

@@ -228,6 +228,13 @@ int placeOfCaption(const QString& caption) {
     return kRows;
 }
 
+TopRow topRow(const std::array<QString, kRows>& captions) {
+    for (int row = 1; row < kRows; ++row)
+        if (captions[row - 1] == QLatin1String("1"))
+            return {row, false};
+    return {};
+}
+
 int nextRow(int row) {
     return row % kRows + 1;
 }

@@ -49,6 +49,15 @@ Symbol correctSymbol(int row, const Statement& s);
 QString nextCaption(const QString& caption);
 int placeOfCaption(const QString& caption); // 1 .. 5
 
+// After new problems the row captioned "1" (the top place) is selected: the first
+// of rows 1 to 4 so captioned, else row 5, which then takes the caption "1".
+struct TopRow {
+    int row = kRows;
+    bool recaptioned = true; // row 5 is given the caption "1"
+    bool operator==(const TopRow&) const = default;
+};
+TopRow topRow(const std::array<QString, kRows>& captions);
+
 // The row after row in button order, the bottom one wrapping to the top.
 int nextRow(int row);
 

@@ -1,8 +1,9 @@
 #include "lessons/venn/frmvan.h"
 
 #include "app/messagebox.h"
+#include "lessons/common/lesson_rules.h"
+#include "lessons/common/rewards.h"
 
-#include <QLocale>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -17,51 +18,9 @@ constexpr Diagram kDiagrams[] = {Diagram::Overlapping, Diagram::Disjoint, Diagra
 
 constexpr QRgb kChosenIcon = 0xFFFFFF;
 
-// The verdict colours of a judged box.
-constexpr QRgb kCorrect = 0x000000;
-constexpr QRgb kWrong = 0xFF0000;
-constexpr QRgb kRepeated = 0x00FF00;
-
-QRgb colourOf(Mark m) {
-    return m == Mark::Wrong ? kWrong : m == Mark::Repeated ? kRepeated : kCorrect;
-}
-
-Mark markOf(const QColor& c) {
-    switch (c.rgb() & 0xFFFFFF) {
-    case kCorrect:
-        return Mark::Correct;
-    case kWrong:
-        return Mark::Wrong;
-    case kRepeated:
-        return Mark::Repeated;
-    default:
-        return Mark::Unjudged;
-    }
-}
-
-QString tooltipOf(const QColor& c) {
-    switch (markOf(c)) {
-    case Mark::Correct:
-        return QStringLiteral("هذا الرقم صحيح ");
-    case Mark::Repeated:
-        return QStringLiteral("هذا الرقم مكرر ");
-    case Mark::Wrong:
-        return QStringLiteral("هذا الرقم خطأ ");
-    case Mark::Unjudged:
-        break;
-    }
-    return {};
-}
-
-// Scores follow the pupil's decimal separator.
-QString decimalPoint() {
-    return QLocale().decimalPoint();
-}
-
 constexpr int kSlotLabels = 4;               // the slots of a set stand at the odd indexes of its labels
 constexpr int kHighlightBox = venn::kBoxes;  // Text1(17) holds the highlight colour
 constexpr int kNormalBox = venn::kBoxes + 1; // Text1(18) the colour of a box neither chosen nor judged
-constexpr int kLastStar = 80;                // Image1(0..80) is the reward sequence
 
 } // namespace
 
@@ -163,12 +122,12 @@ Diagram frmvan::ShownDiagram() const {
 }
 
 double frmvan::Field(int index) const {
-    return venn::numberValue(fields_[index]->caption(), decimalPoint());
+    return lessons::scoreValue(fields_[index]->caption(), lessons::decimalPoint());
 }
 
 // Writing a new text runs the star check at once (Label5_Change).
 void frmvan::SetField(int index, double value) {
-    fields_[index]->setCaption(venn::numberText(value, decimalPoint()));
+    fields_[index]->setCaption(lessons::scoreText(value, lessons::decimalPoint()));
 }
 
 void frmvan::SetAllBoxes(const QColor& colour) {
@@ -312,7 +271,7 @@ void frmvan::JudgeRegions() {
         const std::vector<Mark> marks = venn::judgeRegion(texts, venn::correctValues(r.values, pair, key));
         for (int i = r.first; i <= r.last; ++i)
             if (const Mark m = marks[size_t(i - r.first)]; m != Mark::Unjudged)
-                boxes_[i]->judge(QColor(colourOf(m)), venn::spokenMark(m));
+                boxes_[i]->judge(QColor::fromRgb(venn::colourOf(m).value), venn::spokenMark(m));
         all.insert(all.end(), marks.begin(), marks.end());
     }
     announce(venn::spokenOutcome(all));
@@ -322,7 +281,7 @@ void frmvan::ScoreAnswer() {
     std::vector<Mark> shown;
     for (const TextBox* box : std::as_const(boxes_))
         if (!box->isHidden())
-            shown.push_back(markOf(box->backColor()));
+            shown.push_back(venn::markOfColour(Rgb(box->backColor().rgb())));
     for (const venn::FieldWrite& w :
          venn::scoreWrites(shown, Field(venn::kChoiceMark), venn::filledEntries(ReadKey())))
         SetField(w.field, w.value);
@@ -335,16 +294,12 @@ void frmvan::Label5_Change(int) {
 }
 
 void frmvan::RevealStar() {
-    for (int i = 0; i <= kLastStar; ++i)
-        if (rewards_[i]->isHidden()) {
-            rewards_[i]->show();
-            return;
-        }
+    lessons::revealNextReward(rewards_);
 }
 
 void frmvan::Form_MouseMove(Qt::MouseButtons, QPoint) {
     for (TextBox* box : std::as_const(boxes_))
-        box->setToolTip(tooltipOf(box->backColor()));
+        box->setToolTip(venn::tooltipOf(venn::markOfColour(Rgb(box->backColor().rgb()))));
 }
 
 bool frmvan::eventFilter(QObject* watched, QEvent* e) {

@@ -1,5 +1,6 @@
 #include "app/credits.h"
 #include "lessons/common/lesson_layout.h"
+#include "lessons/common/rewards.h"
 #include "lessons/venn/frmvan.h"
 
 namespace sd {
@@ -232,13 +233,8 @@ void addScore(std::vector<ControlSpec>& c) {
 // The reward stars: a row under the separator, a loose group between the score
 // box and the sets, a heap at the bottom growing from its base. Reveal order is
 // index order; 21, 22, 29 and 81 are suns.
-struct Reward {
-    int index;
-    int left;
-    int top;
-};
 
-constexpr Reward kRewards[] = {
+constexpr lessons::RewardSpot kRewards[] = {
     // the row (the first stars spread over it)
     {0, 4440, 2280},
     {1, 7680, 2280},
@@ -327,23 +323,6 @@ constexpr Reward kRewards[] = {
     {81, 0, -60},
 };
 
-bool isSun(int index) {
-    return index == 21 || index == 22 || index == 29 || index == 81;
-}
-
-ControlSpec reward(const Reward& r) {
-    const bool sun = isSun(r.index);
-    return {.kind = Kind::Image,
-            .name = "Image1",
-            .index = r.index,
-            .at = {r.left, r.top, sun ? 480 : 240, sun ? 480 : 225},
-            .visible = r.index == 29 || r.index == 81,
-            .picture = sun ? "sun" : "venn_star",
-            .stretch = true,
-            .accessibleName = sun ? "شمس" : "نجمة",
-            .live = true};
-}
-
 std::vector<ControlSpec> controls() {
     std::vector<ControlSpec> c;
     c.push_back(
@@ -397,8 +376,8 @@ std::vector<ControlSpec> controls() {
     for (int k = 0; k < venn::kKeyEntries; ++k)
         c.push_back(
             label("lbl1", k, {2700 + 300 * k, 7200, 285, 435}, "", kHeadFont, kWhite, Align::Center, false));
-    for (const Reward& r : kRewards)
-        c.push_back(reward(r));
+    for (const lessons::RewardSpot& r : kRewards)
+        c.push_back(lessons::rewardPicture(r, "venn_star"));
 
     lessons::addExitCorner(
         c, {.exit = {780, 7140, 1635, 855},

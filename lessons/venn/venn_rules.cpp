@@ -1,5 +1,7 @@
 #include "lessons/venn/venn_rules.h"
 
+#include "lessons/common/lesson_rules.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -227,18 +229,8 @@ double capDuplicates(double d) {
     return 0;
 }
 
-double nearestEven(double x) {
-    const double below = std::floor(x);
-    const double above = x - below;
-    if (above > 0.5)
-        return below + 1;
-    if (above < 0.5)
-        return below;
-    return std::fmod(below, 2.0) == 0 ? below : below + 1;
-}
-
 double toHalves(double x) {
-    const double r = nearestEven(x);
+    const double r = lessons::nearestEven(x);
     return x - r >= 0.4 - kMargin ? r + 0.5 : r;
 }
 
@@ -246,22 +238,50 @@ bool earnsStar(double score, double denominator) {
     return score >= 4 && denominator == 5;
 }
 
-QString numberText(double value, const QString& decimalPoint) {
-    if (value == 0)
-        return QStringLiteral("0"); // never "-0"
-    QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
-    if (decimalPoint != QLatin1String("."))
-        text.replace(QLatin1Char('.'), decimalPoint);
-    return text;
+namespace {
+constexpr Rgb kCorrectColour{0x000000};
+constexpr Rgb kWrongColour{0xFF0000};
+constexpr Rgb kRepeatedColour{0x00FF00};
+} // namespace
+
+Rgb colourOf(Mark mark) {
+    switch (mark) {
+    case Mark::Wrong:
+        return kWrongColour;
+    case Mark::Repeated:
+        return kRepeatedColour;
+    case Mark::Correct:
+    case Mark::Unjudged:
+        break;
+    }
+    return kCorrectColour;
 }
 
-double numberValue(const QString& caption, const QString& decimalPoint) {
-    QString text = caption.trimmed();
-    if (!decimalPoint.isEmpty() && decimalPoint != QLatin1String("."))
-        text.replace(decimalPoint, QLatin1String("."));
-    bool ok = false;
-    const double v = QLocale::c().toDouble(text, &ok);
-    return ok ? v : 0.0;
+Mark markOfColour(Rgb colour) {
+    switch (colour.value) {
+    case kCorrectColour.value:
+        return Mark::Correct;
+    case kWrongColour.value:
+        return Mark::Wrong;
+    case kRepeatedColour.value:
+        return Mark::Repeated;
+    default:
+        return Mark::Unjudged;
+    }
+}
+
+QString tooltipOf(Mark mark) {
+    switch (mark) {
+    case Mark::Correct:
+        return QStringLiteral("هذا الرقم صحيح ");
+    case Mark::Repeated:
+        return QStringLiteral("هذا الرقم مكرر ");
+    case Mark::Wrong:
+        return QStringLiteral("هذا الرقم خطأ ");
+    case Mark::Unjudged:
+        break;
+    }
+    return {};
 }
 
 // ---- What a screen reader says ----

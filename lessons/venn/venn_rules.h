@@ -4,6 +4,8 @@
 // values each region of a diagram accepts, how a region's boxes are judged, and
 // the score out of 5 with its star.
 
+#include "lessons/common/rgb.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -87,6 +89,12 @@ bool readsAsNumber(const QString& caption);
 
 enum class Mark { Unjudged, Correct, Wrong, Repeated };
 
+// A judged box shows its mark as its colour and, under the pointer, as a tooltip;
+// any other colour (the highlight, the normal colour) is unjudged.
+Rgb colourOf(Mark mark); // Unjudged: black, as Correct
+Mark markOfColour(Rgb colour);
+QString tooltipOf(Mark mark); // empty for Unjudged
+
 // Judges a region's boxes, given their texts in ascending order: an empty box is
 // left unjudged; a text, blanks removed, that is one of the correct values is
 // correct, anything else wrong (blanks only too). A correct text standing in
@@ -120,18 +128,12 @@ std::vector<FieldWrite> scoreWrites(const std::vector<Mark>& shownBoxes, double 
 // 2 or more becomes 1.5, from 1 up to 2 becomes 1, below 1 becomes 0.
 double capDuplicates(double d);
 
-// The nearest whole number, halves to the even neighbour.
-double nearestEven(double x);
 // A score in halves: the nearest whole (halves to even), plus a half when x is
 // 0.4 or more above it.
 double toHalves(double x);
 
 // A star for a score of 4 or more once the denominator is 5.
 bool earnsStar(double score, double denominator);
-
-// Score captions, with the pupil's decimal point; reading one back gives the same number.
-QString numberText(double value, const QString& decimalPoint);
-double numberValue(const QString& caption, const QString& decimalPoint);
 
 // ---- What a screen reader says ----
 

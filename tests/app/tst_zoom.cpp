@@ -295,14 +295,17 @@ private slots:
 };
 
 int main(int argc, char* argv[]) {
-    QTemporaryDir dir;
+    // Qt splits the platform's options at colons: a name relative to the
+    // working folder keeps a Windows drive letter out of them.
+    QTemporaryDir dir(QStringLiteral("tst_zoom-XXXXXX"));
     QFile config(dir.filePath(QStringLiteral("display.json")));
     if (!config.open(QIODevice::WriteOnly))
         return 1;
     config.write(R"({"screens": [{"name": "projector", "x": 0, "y": 0, "width": 1920, "height": 1080,
                                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" + QDir::current().relativeFilePath(config.fileName()).toLocal8Bit());
     QApplication app(argc, argv);
     sd::setUpApplication();
     TestZoom test;

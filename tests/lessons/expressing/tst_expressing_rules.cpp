@@ -39,8 +39,6 @@ private slots:
     void judging();
     void readsAsNumber_data();
     void readsAsNumber();
-    void nearestWholeHalvesToEven_data();
-    void nearestWholeHalvesToEven();
     void judgingARow_data();
     void judgingARow();
 
@@ -54,6 +52,9 @@ private slots:
     void grid();
     void separatorCycle_data();
     void separatorCycle();
+    void newProblemsChangeEveryRowOnce();
+    void digitsRowSeparators_data();
+    void digitsRowSeparators();
 };
 
 // ---------------------------------------------------------------- stepping
@@ -392,26 +393,6 @@ void TestExpressingRules::readsAsNumber() {
         QCOMPARE(*v, value);
 }
 
-void TestExpressingRules::nearestWholeHalvesToEven_data() {
-    QTest::addColumn<double>("v");
-    QTest::addColumn<qlonglong>("whole");
-    QTest::newRow(".5") << 0.5 << 0LL;
-    QTest::newRow("1.5") << 1.5 << 2LL;
-    QTest::newRow("2.5") << 2.5 << 2LL;
-    QTest::newRow("-0.5") << -0.5 << 0LL;
-    QTest::newRow("-1.5") << -1.5 << -2LL;
-    QTest::newRow("62.5") << 62.5 << 62LL;
-    QTest::newRow("87.5") << 87.5 << 88LL;
-    QTest::newRow("6.8") << 6.8 << 7LL;
-    QTest::newRow("6.2") << 6.2 << 6LL;
-}
-
-void TestExpressingRules::nearestWholeHalvesToEven() {
-    QFETCH(double, v);
-    QFETCH(qlonglong, whole);
-    QCOMPARE(nearestWhole(v), whole);
-}
-
 // Each box as mark and border: b black, r red, g green, - kept; | border, _ none, - kept.
 void TestExpressingRules::judgingARow_data() {
     QTest::addColumn<int>("row");
@@ -574,6 +555,32 @@ void TestExpressingRules::separatorCycle() {
     QFETCH(QString, caption);
     QFETCH(QString, next);
     QCOMPARE(nextSeparator(caption), next);
+}
+
+// "جديد" changes the rows in its fixed order, the second row last.
+void TestExpressingRules::newProblemsChangeEveryRowOnce() {
+    const auto order = newProblemOrder();
+    QCOMPARE(QList<int>(order.begin(), order.end()), (QList<int>{1, 3, 4, 5, 6, 7, 8, 2}));
+}
+
+// The separators before slots 1 to 4: c " ، ", - nothing.
+void TestExpressingRules::digitsRowSeparators_data() {
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("separators");
+    QTest::newRow("a new problem") << QStringList{} << "cccc";
+    QTest::newRow("five digits") << QStringList{"4", "5", "2", "1", "0"} << "cccc";
+    QTest::newRow("44552") << QStringList{"4", "5", "", "2", ""} << "c-c-";
+    QTest::newRow("one digit") << QStringList{"7", "", "", "", ""} << "----";
+    QTest::newRow("short list") << QStringList{"3", ""} << "-ccc";
+}
+
+void TestExpressingRules::digitsRowSeparators() {
+    QFETCH(QStringList, texts);
+    QFETCH(QString, separators);
+    QString got;
+    for (const QString& s : digitsSeparators(texts))
+        got += s.isEmpty() ? u'-' : s == QStringLiteral(" ، ") ? u'c' : u'?';
+    QCOMPARE(got, separators);
 }
 
 // What a screen reader says of a problem: its numbers in the blanks they stand over.

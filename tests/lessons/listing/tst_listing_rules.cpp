@@ -36,14 +36,10 @@ private slots:
     void renumberGivesTheDrillsProblems();
     void separatorCycle_data();
     void separatorCycle();
-    void liveBracesLookOnlyAtTheIndex_data();
-    void liveBracesLookOnlyAtTheIndex();
     void judging_data();
     void judging();
     void scoring_data();
     void scoring();
-    void scoreTexts_data();
-    void scoreTexts();
     void colours();
 };
 
@@ -120,31 +116,6 @@ void TestListingRules::separatorCycle() {
     QFETCH(QString, shown);
     QFETCH(QString, next);
     QCOMPARE(nextSeparator(shown), next);
-}
-
-void TestListingRules::liveBracesLookOnlyAtTheIndex_data() {
-    QTest::addColumn<int>("base");
-    QTest::addColumn<int>("box");
-    QTest::addColumn<int>("before");
-    QTest::addColumn<QString>("beforeSign");
-    QTest::addColumn<int>("after");
-    QTest::newRow("first box of row 1") << 0 << 0 << 0 << "{" << 1;
-    QTest::newRow("box 3 of row 1") << 0 << 3 << 3 << kCommaText << 4;
-    QTest::newRow("last box of row 3") << 18 << 6 << 24 << kCommaText << 25;
-    QTest::newRow("first box of row 4") << 26 << 0 << 26 << "{" << 27;
-}
-
-void TestListingRules::liveBracesLookOnlyAtTheIndex() {
-    QFETCH(int, base);
-    QFETCH(int, box);
-    QFETCH(int, before);
-    QFETCH(QString, beforeSign);
-    QFETCH(int, after);
-    const auto signs = liveBraces(base, box);
-    QCOMPARE(signs[0].index, before);
-    QCOMPARE(signs[0].caption, beforeSign);
-    QCOMPARE(signs[1].index, after);
-    QCOMPARE(signs[1].caption, QStringLiteral("}"));
 }
 
 void TestListingRules::judging_data() {
@@ -243,44 +214,12 @@ void TestListingRules::scoring() {
     QCOMPARE(r.correct, correct);
 }
 
-void TestListingRules::scoreTexts_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("point");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << 0.0 << "."
-                          << "0";
-    QTest::newRow("negative zero") << -0.0 << "."
-                                   << "0";
-    QTest::newRow("half") << 0.5 << "."
-                          << "0.5";
-    QTest::newRow("ten") << 10.0 << "."
-                         << "10";
-    QTest::newRow("two and a half") << 2.5 << "."
-                                    << "2.5";
-    QTest::newRow("minus a half") << -0.5 << "."
-                                  << "-0.5";
-    QTest::newRow("comma point") << 12.5 << ","
-                                 << "12,5";
-    QTest::newRow("Arabic point") << 7.5 << "٫"
-                                  << "7٫5";
-}
-
-void TestListingRules::scoreTexts() {
-    QFETCH(double, value);
-    QFETCH(QString, point);
-    QFETCH(QString, text);
-    QCOMPARE(scoreText(value, point), text);
-    QCOMPARE(scoreValue(text, point), value == 0 ? 0.0 : value);
-}
-
 void TestListingRules::colours() {
-    QCOMPARE(colorOf(Mark::Correct), QRgb(0x000000));
-    QCOMPARE(colorOf(Mark::Wrong), QRgb(0xFF0000));
-    QCOMPARE(colorOf(Mark::Repeated), QRgb(0x00FF00));
+    QCOMPARE(colorOf(Mark::Correct), sd::Rgb(0x000000));
+    QCOMPARE(colorOf(Mark::Wrong), sd::Rgb(0xFF0000));
+    QCOMPARE(colorOf(Mark::Repeated), sd::Rgb(0x00FF00));
     for (Mark m : {Mark::Correct, Mark::Wrong, Mark::Repeated})
-        QCOMPARE(markOf(colorOf(m) | 0xFF000000), m);
-    QCOMPARE(scoreValue(QStringLiteral("abc")), 0.0);
-    QCOMPARE(scoreValue(QStringLiteral("2.5"), QStringLiteral(",")), 2.5);
+        QCOMPARE(markOf(sd::Rgb(colorOf(m).value | 0xFF000000)), m);
 }
 
 // A check's outcome counts only what the pupil wrote: an empty box is no answer.

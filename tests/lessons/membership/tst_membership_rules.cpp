@@ -45,6 +45,8 @@ private slots:
     void numbersAreReadFromTheirText_data();
     void numbersAreReadFromTheirText();
     void theSequenceNeverRepeatsAnElementInASet();
+    void theRowCaptionedOneIsSelected_data();
+    void theRowCaptionedOneIsSelected();
 };
 
 // Set n is what the pupil sees after the opening and n - 1 presses; rows are
@@ -287,6 +289,28 @@ void TestMembershipRules::theSequenceNeverRepeatsAnElementInASet() {
                 QVERIFY2(numberOf(*n) >= 0, qPrintable(where));
         }
     }
+}
+
+void TestMembershipRules::theRowCaptionedOneIsSelected_data() {
+    QTest::addColumn<QStringList>("captions"); // rows 1 to 5
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("recaptioned");
+    QTest::newRow("row 1") << QStringList{"1", "2", "3", "4", "5"} << 1 << false;
+    QTest::newRow("row 3") << QStringList{"4", "5", "1", "2", "3"} << 3 << false;
+    QTest::newRow("the first of two") << QStringList{"2", "1", "3", "1", "5"} << 2 << false;
+    // Row 5 is the fallback, whatever it shows, and always takes "1".
+    QTest::newRow("row 5") << QStringList{"2", "3", "4", "5", "1"} << 5 << true;
+    QTest::newRow("none") << QStringList{"2", "3", "4", "5", "2"} << 5 << true;
+    QTest::newRow("\" 1\" is not \"1\"") << QStringList{" 1", "3", "4", "5", "2"} << 5 << true;
+}
+
+void TestMembershipRules::theRowCaptionedOneIsSelected() {
+    QFETCH(QStringList, captions);
+    QFETCH(int, row);
+    QFETCH(bool, recaptioned);
+    std::array<QString, kRows> c;
+    std::copy(captions.begin(), captions.end(), c.begin());
+    QCOMPARE(topRow(c), (TopRow{row, recaptioned}));
 }
 
 // A statement is read right to left, the blank's symbol in its place.

@@ -88,8 +88,8 @@ private slots:
     void halves();
     void starsComeFromTheOrderOfWrites_data();
     void starsComeFromTheOrderOfWrites();
-    void scoreTextsReadBackTheSameNumber_data();
-    void scoreTextsReadBackTheSameNumber();
+    void verdictColoursMarksAndTooltips_data();
+    void verdictColoursMarksAndTooltips();
 };
 
 void TestVennRules::tenPressesComeBackRound_data() {
@@ -327,30 +327,28 @@ void TestVennRules::starsComeFromTheOrderOfWrites() {
     QCOMPARE(fields, (std::array<double, 5>{0, 0, 0, 0, 1}));
 }
 
-void TestVennRules::scoreTextsReadBackTheSameNumber_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("point");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("half") << 3.5 << "."
-                          << "3.5";
-    QTest::newRow("half, comma") << 3.5 << ","
-                                 << "3,5";
-    QTest::newRow("whole") << 4.0 << ","
-                           << "4";
-    QTest::newRow("negative zero") << -0.0 << "."
-                                   << "0";
-    QTest::newRow("sixths") << 35.0 / 6 << ","
-                            << "5,833333333333333";
-    QTest::newRow("running total") << -1.5 << ","
-                                   << "-1,5";
+void TestVennRules::verdictColoursMarksAndTooltips_data() {
+    QTest::addColumn<int>("mark");
+    QTest::addColumn<quint32>("colour");
+    QTest::addColumn<QString>("tooltip");
+    QTest::newRow("correct") << int(Mark::Correct) << 0x000000u << "هذا الرقم صحيح ";
+    QTest::newRow("wrong") << int(Mark::Wrong) << 0xFF0000u << "هذا الرقم خطأ ";
+    QTest::newRow("repeated") << int(Mark::Repeated) << 0x00FF00u << "هذا الرقم مكرر ";
 }
 
-void TestVennRules::scoreTextsReadBackTheSameNumber() {
-    QFETCH(double, value);
-    QFETCH(QString, point);
-    QFETCH(QString, text);
-    QCOMPARE(numberText(value, point), text);
-    QCOMPARE(numberValue(numberText(value, point), point), value);
+// Each verdict's colour reads back as the same verdict, alpha or not; the box
+// colours that are no verdict read as unjudged and show no tooltip.
+void TestVennRules::verdictColoursMarksAndTooltips() {
+    QFETCH(int, mark);
+    QFETCH(quint32, colour);
+    QFETCH(QString, tooltip);
+    const Mark m = Mark(mark);
+    QCOMPARE(colourOf(m), sd::Rgb(colour));
+    QCOMPARE(markOfColour(sd::Rgb(colour | 0xFF000000)), m);
+    QCOMPARE(tooltipOf(m), tooltip);
+    for (quint32 other : {0x400040u, 0x004040u, 0x0000FFu})
+        QCOMPARE(markOfColour(sd::Rgb(other)), Mark::Unjudged);
+    QVERIFY(tooltipOf(Mark::Unjudged).isEmpty());
 }
 
 // A box of the shown diagram is called by its region and its place in it.
