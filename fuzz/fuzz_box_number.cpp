@@ -21,8 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     sd::membership::numberOf(text);
     sd::venn::readsAsNumber(text);
     for (const QString& point : {QStringLiteral("."), QStringLiteral("٫"), QStringLiteral(",")}) {
-        sd::venn::numberValue(text, point);
-        sd::listing::scoreValue(text, point);
+        sd::lessons::scoreValue(text, point);
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 // on the expressing drill and on the listing drills, fed any texts at all.
 
 #include "fuzzinput.h"
+#include "lessons/common/lesson_rules.h"
 #include "lessons/expressing/expressing_rules.h"
 #include "lessons/listing/listing_rules.h"
 
@@ -44,8 +45,9 @@ void listingRow(Input& in) {
     require(judged.marks.size() == lines.size());
     const li::RowScore score = li::scoreEntries(judged.marks, lines, scoring);
     require(std::isfinite(score.score) && score.score >= 0);
-    const QString shown = li::scoreText(score.score, QStringLiteral("٫"));
-    require(li::scoreValue(shown, QStringLiteral("٫")) == score.score);
+    // As the drills write a row's score: 15 significant digits.
+    const QString shown = sd::lessons::scoreText(score.score, QStringLiteral("٫"), 15);
+    require(sd::lessons::scoreValue(shown, QStringLiteral("٫")) == score.score);
 }
 
 } // namespace

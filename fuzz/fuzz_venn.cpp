@@ -2,6 +2,7 @@
 // its boxes hold, then the score written, as "تقويم" does.
 
 #include "fuzzinput.h"
+#include "lessons/common/lesson_rules.h"
 #include "lessons/venn/venn_rules.h"
 
 #include <cmath>
@@ -29,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const vn::FieldWrite& write : vn::scoreWrites(marks, choiceMark, vn::filledEntries(key))) {
         require(std::isfinite(write.value));
         for (const QString& point : {QStringLiteral("."), QStringLiteral("٫")})
-            require(vn::numberValue(vn::numberText(write.value, point), point) == write.value);
+            require(sd::lessons::scoreValue(sd::lessons::scoreText(write.value, point), point) ==
+                    write.value);
     }
     return 0;
 }
