@@ -7,6 +7,7 @@
 #   ./setsdrill.sh package    a Debian package of the program, in build-package/, checked by lintian
 #   ./setsdrill.sh bench [R]  how fast every screen opens and its heaviest button answers (R runs each)
 #   ./setsdrill.sh monkey [N] the monkey, N actions (default 100000) on every screen, under the sanitizers
+#   ./setsdrill.sh fuzz [S]   each rules fuzz target for S seconds (default 60), clang libFuzzer + sanitizers
 #   ./setsdrill.sh a11y [D]   every screen's tree as a screen reader meets it, one file a screen in D
 #                             (default: a11y), under a private X server with the accessibility bus
 #   ./setsdrill.sh windows    Qt for Windows (once per machine), the program and its tests cross-compiled
@@ -26,6 +27,9 @@ A11Y_TOOLS=(xvfb xauth xdotool dbus at-spi2-core python3-pyatspi)
 
 # What CPack needs besides the build tools to make the .deb, and Debian's checker.
 PACKAGE_TOOLS=(dpkg-dev file lintian)
+
+# What the rules' fuzz targets need: clang 14 and its libFuzzer and sanitizer runtimes.
+FUZZ_TOOLS=(clang libclang-rt-14-dev)
 
 # The Windows build: the MinGW-w64 cross compiler, Wine to run the tests and the
 # installer, NSIS to make it, a virtual display to look at it under Wine, and
@@ -153,6 +157,42 @@ long_monkey() { # actions per screen
          else echo "  {}: FAILED, see $1/{}.log"; exit 1; fi' "$monkey" "$logs"
 }
 
+# Seeds from the tests' own inputs: every line of a lesson's test that quotes
+# texts becomes one seed, its texts one a line (a box's text each).
+fuzz_seeds() { # folder
+    rm -rf "$1"
+    mkdir -p "$1"
+    awk -v dir="$1" '{
+        out = ""; s = $0
+        while (match(s, /"[^"]*"/)) {
+            out = out (out == "" ? "" : "\n") substr(s, RSTART + 1, RLENGTH - 2)
+            s = substr(s, RSTART + RLENGTH)
+        }
+        if (out != "") { printf "%s", out > (dir "/" NR); close(dir "/" NR) }
+    }' tests/lessons/*/tst_*.cpp
+    echo "$(ls "$1" | wc -l) seeds from the tests"
+}
+
+# Runs each fuzz target for the given seconds; what it finds is kept in
+# build-fuzz/findings/TARGET, and any finding fails the command.
+fuzz_rules() { # seconds
+    local seconds=$1 found=0 target
+    fuzz_seeds build-fuzz/seeds
+    for target in fuzz_box_number fuzz_row fuzz_venn; do
+        local corpus=build-fuzz/corpus/$target findings=build-fuzz/findings/$target
+        mkdir -p "$corpus" "$findings"
+        echo "$target: $seconds s"
+        if ! ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+            "./build-fuzz/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
+            -artifact_prefix="$findings/" "$corpus" build-fuzz/seeds >"$findings/log" 2>&1; then
+            echo "  $target found a fault: see $findings/"
+            found=1
+        fi
+        grep -E "^stat::number_of_executed_units|^stat::new_units_added" "$findings/log" | sed 's/^/  /'
+    done
+    return $found
+}
+
 cmd=${1:-run}
 case "$cmd" in
 run)
@@ -197,6 +237,11 @@ a11y)
     shift
     dbus-run-session -- /usr/bin/python3 tools/a11y.py ./build/setsdrill "${@:-a11y}"
     ;;
+fuzz)
+    install_missing "${FUZZ_TOOLS[@]}"
+    CXX=clang++ build build-fuzz -DSETSDRILL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fuzz_rules "${2:-60}"
+    ;;
 shots)
     install_missing
     build build
@@ -209,7 +254,7 @@ windows)
     packaging/windows/try-installer.sh build-windows
     ;;
 *)
-    echo "usage: $0 [run|test|sanitize|shots [folder]|package|bench [runs]|monkey [actions]|a11y [folder [story...]]|windows]" >&2
+    echo "usage: $0 [run|test|sanitize|shots [folder]|package|bench [runs]|monkey [actions]|fuzz [seconds]|a11y [folder [story...]]|windows]" >&2
     exit 2
     ;;
 esac

@@ -1,5 +1,6 @@
 #include "app/frmAboutgroup.h"
 
+#include "app/credits.h"
 #include "app/messagebox.h"
 #include "app/version.h"
 
@@ -18,7 +19,7 @@ void frmAboutgroup::Form_Load() {
                          .arg(kVersionMajor)
                          .arg(kVersionMinor)
                          .arg(kVersionRevision));
-    get<Label>("lblTitle")->setCaption(QString::fromUtf8(kProgramTitle));
+    get<Label>("lblTitle")->setCaption(QString::fromUtf8(kProgramName));
 }
 
 void frmAboutgroup::cmdOK_Click() {
@@ -27,8 +28,8 @@ void frmAboutgroup::cmdOK_Click() {
 
 void frmAboutgroup::cmdSysInfo_Click() {
     if (!port_ || !StartSysInfo(*port_))
-        MsgBox(this, QString::fromLatin1(kSysInfoUnavailable), QString::fromUtf8(kProgramTitle),
-               MsgIcon::None, false);
+        MsgBox(this, QString::fromLatin1(kSysInfoUnavailable), QString::fromUtf8(kProgramName),
+               QMessageBox::NoIcon, false);
 }
 
 } // namespace sd

@@ -1,5 +1,5 @@
+#include "app/credits.h"
 #include "app/frmgroub0.h"
-#include "app/version.h"
 
 namespace sd {
 
@@ -26,7 +26,7 @@ const ScreenLayout& frmgroub0Layout() {
         .screen = {.name = "frmgroub0",
                    .width = 6240,
                    .height = 7710,
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .border = WindowBorder::FixedSingle,
                    .minButton = false,
                    .maxButton = false,
@@ -44,7 +44,7 @@ const ScreenLayout& frmgroub0Layout() {
             {.kind = Kind::Label,
              .name = "Label30",
              .at = {840, 120, 4275, 555},
-             .caption = kProgramTitle,
+             .caption = kProgramName,
              .font = FontSpec{"Arial", 21.75, true},
              .fore = 0xFFFFFF,
              .align = Align::Right},

@@ -6,29 +6,14 @@
 
 namespace sd {
 
-void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon icon, bool rightToLeft) {
+void MsgBox(QWidget* parent, const QString& text, const QString& title, QMessageBox::Icon icon,
+            bool rightToLeft) {
     QMessageBox box(parent);
     box.setObjectName(QStringLiteral("MsgBox"));
     box.setWindowTitle(title);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
-    switch (icon) {
-    case MsgIcon::None:
-        box.setIcon(QMessageBox::NoIcon);
-        break;
-    case MsgIcon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    case MsgIcon::Exclamation:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case MsgIcon::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case MsgIcon::Question:
-        box.setIcon(QMessageBox::Question);
-        break;
-    }
+    box.setIcon(icon);
     box.setStandardButtons(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);

@@ -7,10 +7,8 @@
 
 namespace sd {
 
-enum class MsgIcon { None, Information, Exclamation, Critical, Question };
-
 // Shows a modal box with an OK button and returns when it is closed.
-void MsgBox(QWidget* parent, const QString& text, const QString& title, MsgIcon icon = MsgIcon::None,
-            bool rightToLeft = true);
+void MsgBox(QWidget* parent, const QString& text, const QString& title,
+            QMessageBox::Icon icon = QMessageBox::NoIcon, bool rightToLeft = true);
 
 } // namespace sd

@@ -27,11 +27,6 @@ namespace {
 constexpr const char* kWhenOpen = "اخفاء الادوات ";
 constexpr const char* kWhenClosed = "اظهار الادوات ";
 
-// Entry boxes, buttons and picture boxes stand above the pieces, as they do on
-// every screen; the curtain stands above everything in the panel.
-constexpr const char* kWindowed[] = {"Text1",    "Command2", "Command1", "Picture2",
-                                     "Picture1", "Picture3", "Command6"};
-
 std::size_t slot(Family f) {
     return static_cast<std::size_t>(f);
 }
@@ -152,11 +147,10 @@ void frmmagmoaat1::Image4_MouseMove(int index) {
     preview->setVisible(true);
 }
 
+// In front of every other piece and still under the curtain, the last drawn
+// control; the boxes and buttons stand above both by the screen model's rule.
 void frmmagmoaat1::BringToFront(QWidget* w) {
-    w->raise();
-    for (const char* name : kWindowed)
-        control(QString::fromLatin1(name))->widget()->raise();
-    control(QStringLiteral("Image2"))->widget()->raise();
+    w->stackUnder(control(QStringLiteral("Image2"))->widget());
 }
 
 // ---- Dropping ----

@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "app/credits.h"
 #include "board/frmmagmoaat1.h"
 
 namespace sd {
@@ -172,7 +172,7 @@ const ScreenLayout& frmmagmoaat1Layout() {
                    .width = 11880,
                    .height = 8490,
                    .lesson = "أدوات شرح المجموعات",
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .maxButton = false,
                    .backColor = 0x2F4F4F,
                    .picture = "board_background",

@@ -4,17 +4,15 @@
 
 #include "app/navigator.h"
 #include "app/screen.h"
+#include "support/pupil.h"
 #include "support/screentest.h"
 
 #include <QtTest>
 
 using namespace sd;
+using sdtest::click;
 
 namespace {
-
-void click(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-}
 
 // One key event a character, as a keyboard with that layout sends them.
 void typeKeys(QWidget* w, const QString& text) {

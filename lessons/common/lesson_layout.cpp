@@ -1,6 +1,6 @@
 #include "lessons/common/lesson_layout.h"
 
-#include "app/version.h"
+#include "app/credits.h"
 
 namespace sd::lessons {
 

@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "app/credits.h"
 #include "lessons/common/lesson_layout.h"
 #include "lessons/expressing/expressing_rules.h"
 #include "lessons/expressing/frmgrop3.h"
@@ -390,7 +390,7 @@ const ScreenLayout& frmgrop3Layout() {
                    .width = 11880,
                    .height = 8490,
                    .lesson = "التعبير عن المجموعة",
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .backColor = 0x004060,
                    .picture = "expressing_background",
                    .icon = "red_pen",

@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "app/credits.h"
 #include "lessons/common/lesson_layout.h"
 #include "lessons/listing/frmGroups.h"
 #include "lessons/listing/listing_layout.h"
@@ -326,7 +326,7 @@ const ScreenLayout& frmGroupsLayout() {
                    .width = 11880,
                    .height = 8490,
                    .lesson = "التقاطع والاتحاد، تمارين 1",
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .backColor = 0x102040,
                    .picture = "listing_groups_background",
                    .icon = "listing_groups_icon"},

@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "app/credits.h"
 #include "lessons/common/lesson_layout.h"
 #include "lessons/listing/frmgrop2.h"
 #include "lessons/listing/listing_layout.h"
@@ -263,7 +263,7 @@ const ScreenLayout& frmgrop2Layout() {
                    .width = 11880,
                    .height = 8490,
                    .lesson = "التقاطع والاتحاد، تمارين 2",
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .backColor = 0x181848,
                    .picture = "listing_three_sets_background",
                    .icon = "listing_three_sets_icon"},

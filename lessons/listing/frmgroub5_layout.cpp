@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "app/credits.h"
 #include "lessons/common/lesson_layout.h"
 #include "lessons/listing/frmgroub5.h"
 #include "lessons/listing/listing_layout.h"
@@ -329,7 +329,7 @@ const ScreenLayout& frmgroub5Layout() {
                    .width = 11880,
                    .height = 8490,
                    .lesson = "الفرق بين مجموعتين",
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .backColor = 0x300810,
                    .picture = "listing_difference_background",
                    .icon = "listing_groups_icon"},

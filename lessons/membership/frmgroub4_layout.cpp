@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "app/credits.h"
 #include "lessons/common/lesson_layout.h"
 #include "lessons/common/rewards.h"
 #include "lessons/membership/frmgroub4.h"
@@ -296,7 +296,7 @@ const ScreenLayout& frmgroub4Layout() {
                    .width = 11880,
                    .height = 8490,
                    .lesson = "الانتماء والاحتواء",
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .backColor = 0xA0A0A0,
                    .picture = "membership_background",
                    .icon = nullptr},

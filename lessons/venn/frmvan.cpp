@@ -210,7 +210,7 @@ void frmvan::Command4_Click() {
 
 void frmvan::PraiseChoice() {
     MsgBox(this, QStringLiteral("  احسنت في اختيار الشكل المناسب  هيا اكتب العناصر على الشكل  "),
-           QStringLiteral("تهنئة "), MsgIcon::Information);
+           QStringLiteral("تهنئة "), QMessageBox::Information);
     evaluate_->setEnabled(true);
     // The focus moves on to "تقويم", never into a box.
     if (focusWidget() == agree_ || qobject_cast<OptionButton*>(focusWidget()))
@@ -223,7 +223,7 @@ void frmvan::PraiseChoice() {
 // The choice mark is lost; the options stay open for another try.
 void frmvan::WarnChoice() {
     MsgBox(this, QStringLiteral("  عذرا لم تحسن الاختيار ، سوف تخصم درجة من  التقدير ، وأعد الاختيار  "),
-           QStringLiteral("تنبيه للطالب  "), MsgIcon::Information);
+           QStringLiteral("تنبيه للطالب  "), QMessageBox::Information);
     SetField(venn::kChoiceMark, 0);
 }
 

@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "app/credits.h"
 #include "lessons/common/lesson_layout.h"
 #include "lessons/common/rewards.h"
 #include "lessons/venn/frmvan.h"
@@ -408,7 +408,7 @@ const ScreenLayout& frmvanLayout() {
                    .width = 11880,
                    .height = 8490,
                    .lesson = "شكل فن",
-                   .title = kWindowTitle,
+                   .title = kTitleBar,
                    .start = StartPosition::WindowsDefault,
                    .backColor = kWindowBack,
                    .picture = "venn_background",

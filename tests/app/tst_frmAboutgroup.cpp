@@ -3,7 +3,7 @@
 
 #include "app/frmAboutgroup.h"
 #include "app/navigator.h"
-#include "app/version.h"
+#include "app/credits.h"
 #include "program/screens.h"
 #include "support/screentest.h"
 
@@ -88,7 +88,7 @@ private slots:
 void TestAbout::loadSetsTitleAndVersion() {
     QCOMPARE(about->windowTitle(), QStringLiteral("حول البرنامج "));
     QCOMPARE(about->get<Label>("lblVersion")->caption(), QStringLiteral("الاصدار رقم 1.0.0"));
-    QCOMPARE(about->get<Label>("lblTitle")->caption(), QString::fromUtf8(kProgramTitle));
+    QCOMPARE(about->get<Label>("lblTitle")->caption(), QString::fromUtf8(kProgramName));
     QVERIFY(!about->get<Label>("lblDescription")->caption().isEmpty());
     QCOMPARE(about->canvas()->size(), QSize(382, 237));
     QVERIFY(about->windowFlags() & Qt::Dialog);
@@ -203,7 +203,7 @@ void TestAbout::systemInformation() {
     QCOMPARE(world.started, started.isEmpty() ? QStringList{} : QStringList{started});
     if (message) {
         QCOMPARE(watcher.texts, QStringList{"System Information Is Unavailable At This Time"});
-        QCOMPARE(watcher.titles, QStringList{QString::fromUtf8(kProgramTitle)});
+        QCOMPARE(watcher.titles, QStringList{QString::fromUtf8(kProgramName)});
     } else {
         QVERIFY(watcher.texts.isEmpty());
     }

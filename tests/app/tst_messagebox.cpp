@@ -92,7 +92,7 @@ private slots:
             box->done(0);
         });
         look.start();
-        sd::MsgBox(nullptr, text, QStringLiteral("تمارين المجموعات"), sd::MsgIcon::Information, rightToLeft);
+        sd::MsgBox(nullptr, text, QStringLiteral("تمارين المجموعات"), QMessageBox::Information, rightToLeft);
 
         QVERIFY(seen.opened);
         QCOMPARE(seen.caption.remove(QLatin1Char('&')), QStringLiteral("حسنًا"));

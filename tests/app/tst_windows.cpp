@@ -2,6 +2,7 @@
 // on a real registry (Wine's, on the build machine), the version resource of the
 // program, and the free fonts it carries for machines without the stored ones.
 
+#include "app/credits.h"
 #include "app/fonts.h"
 #include "app/navigator.h"
 #include "app/screen.h"
@@ -264,7 +265,7 @@ void TestWindows::versionResourceComesFromTheProject() {
             return QString();
         return QString::fromWCharArray(value);
     };
-    QCOMPARE(text(L"ProductName"), QString::fromUtf8(kProgramTitle));
+    QCOMPARE(text(L"ProductName"), QString::fromUtf8(kProgramName));
     QCOMPARE(text(L"ProductVersion"), QString::fromLatin1(kVersion));
     QCOMPARE(text(L"FileVersion"), QString::fromLatin1(kVersion));
 }

@@ -4,6 +4,7 @@
 // undone and redone.
 
 #include "board/frmmagmoaat1.h"
+#include "support/pupil.h"
 #include "support/screentest.h"
 
 #include <QDrag>
@@ -16,6 +17,7 @@
 using namespace sd;
 using board::Family;
 using board::PieceId;
+using sdtest::click;
 
 // The steps a teacher can undo.
 enum class Act { Move, Bin, Background, Enlarge, Shrink, CountUp, CycleFrame, SymbolHome, Clear };
@@ -48,12 +50,7 @@ class TestBoardScreen : public QObject {
     Screen* s = nullptr;
 
     QWidget* w(const QString& name, int index = -1) const {
-        if (name == "canvas")
-            return s->canvas();
-        QWidget* found = s->findChild<QWidget*>(objectNameFor(name, index));
-        if (!found)
-            qWarning("no control %s", qPrintable(objectNameFor(name, index)));
-        return found;
+        return name == "canvas" ? s->canvas() : sdtest::widget(s, name, index);
     }
     QWidget* w(PieceId id) const { return w(board::arrayOf(id.family), id.index); }
     QRect tw(PieceId id) const { return w(id)->property("twips").toRect(); }
@@ -146,7 +143,7 @@ class TestBoardScreen : public QObject {
             doubleClick(symbolOf(5));
             break;
         case Act::Clear:
-            QTest::mouseClick(w("Command1"), Qt::LeftButton);
+            click(w("Command1"));
             break;
         }
     }
@@ -178,7 +175,7 @@ private slots:
         QTest::mouseClick(menu->findChild<QWidget*>("Command5"), Qt::LeftButton);
         s = program->nav->find("frmmagmoaat1");
         QVERIFY(s);
-        QTest::mouseClick(w("Command6"), Qt::LeftButton);
+        click(w("Command6"));
         QVERIFY(!program->nav->find("frmmagmoaat1"));
     }
 
@@ -240,7 +237,7 @@ private slots:
         QFETCH(QString, target);
         QFETCH(int, index);
         QFETCH(bool, grows);
-        QTest::mouseClick(w("Command2"), Qt::LeftButton); // open the curtain
+        click(w("Command2")); // open the curtain
         const QRect before = tw(piece);
         const QPoint grab(75, 45), at(150, 150);
         QVERIFY(drag(piece, w(target, index), at, grab));
@@ -250,7 +247,7 @@ private slots:
     }
 
     void aStackRevealsTheNextPieceUntilItIsEmpty() {
-        QTest::mouseClick(w("Command2"), Qt::LeftButton);
+        click(w("Command2"));
         const QPoint seven = px(tw(tileOf(7)).center());
         for (int taken = 0; taken < 9; ++taken) {
             auto* top = qobject_cast<Label*>(s->canvas()->childAt(seven));
@@ -350,7 +347,7 @@ private slots:
 
     void clearingLeavesTopicCurtainAndPreview() {
         const QStringList atLoad = snapshot();
-        QTest::mouseClick(w("Command2"), Qt::LeftButton);
+        click(w("Command2"));
         hover(w(shapeOf(30)));
         toBoard(tileOf(24));
         doubleClick(tileOf(24));
@@ -360,10 +357,10 @@ private slots:
         toBoard(shapeOf(3));
         QVERIFY(drag(shapeOf(3), w("Picture2"), {300, 300}));
         qobject_cast<QLineEdit*>(w("Text1"))->setText("المجموعات");
-        QTest::mouseClick(w("Command2"), Qt::LeftButton); // the curtain again
+        click(w("Command2")); // the curtain again
         QVERIFY(curtainShown());
         const QString preview = w("Image4", 0)->property("picture").toString();
-        QTest::mouseClick(w("Command1"), Qt::LeftButton);
+        click(w("Command1"));
         QVERIFY(curtainShown());
         QCOMPARE(w("Image4", 0)->property("picture").toString(), preview);
         QCOMPARE(w("Text1")->property("text").toString(), QString("المجموعات"));
@@ -423,16 +420,24 @@ private slots:
         QCOMPARE(w("Command2")->property("caption").toString(), QString("اظهار الادوات"));
         const QPoint inPanel = tw(symbolOf(0)).center();
         QCOMPARE(under(inPanel), w("Image2"));
-        QTest::mouseClick(w("Command2"), Qt::LeftButton);
+        click(w("Command2"));
         QCOMPARE(w("Command2")->property("caption").toString(), QString("اخفاء الادوات "));
         QCOMPARE(under(inPanel), w(symbolOf(3)));
         toBoard(symbolOf(0));
-        QTest::mouseClick(w("Command2"), Qt::LeftButton);
+        click(w("Command2"));
         QCOMPARE(w("Command2")->property("caption").toString(), QString("اظهار الادوات "));
         QCOMPARE(under(tw(symbolOf(0)).center()), w(symbolOf(0)));
         QTest::mousePress(w(symbolOf(0)), Qt::LeftButton); // brings it to the front
         QCOMPARE(under(inPanel), w("Image2"));
         QCOMPARE(under(tw("Command1").center()), w("Command1"));
+        // Of two symbols on one spot, the one pressed last is in front.
+        toBoard(symbolOf(1));
+        const QPoint spot = tw(symbolOf(0)).center();
+        for (const PieceId id : {symbolOf(0), symbolOf(1), symbolOf(0)}) {
+            QTest::mousePress(w(id), Qt::LeftButton);
+            QTest::mouseRelease(w(id), Qt::LeftButton);
+            QCOMPARE(under(spot), w(id));
+        }
     }
 
     // A drag starts only once the pointer has moved past the drag distance with
@@ -537,7 +542,7 @@ private slots:
         QCOMPARE(menus[1]->text(), QString("عرض"));
         layOut();
         QVERIFY(entry("editUndo")->isEnabled());
-        QTest::mouseClick(w("Command6"), Qt::LeftButton);
+        click(w("Command6"));
         sdtest::flushDeletes();
         s = program->nav->show("frmmagmoaat1");
         activate();

@@ -345,6 +345,13 @@ void TestExpressingRules::judging_data() {
     QTest::newRow("8: 2.5 goes to 2") << 8 << 20 << 0 << "2.5" << C;
     QTest::newRow("8: letter") << 8 << 20 << 0 << "a" << N;
     QTest::newRow("8: empty") << 8 << 20 << 0 << "" << E;
+
+    // Beyond any whole number: still only wrong.
+    const QString huge = QStringLiteral("5") + QString(77, u'0');
+    for (int row : {5, 6, 8})
+        QTest::newRow(qPrintable(QStringLiteral("%1: 5 and 77 zeros").arg(row)))
+            << row << 2 << 14 << huge << W;
+    QTest::newRow("8: minus 20 digits") << 8 << 20 << 0 << QStringLiteral("-") + QString(20, u'9') << W;
 }
 
 void TestExpressingRules::judging() {

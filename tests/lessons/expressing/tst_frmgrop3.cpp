@@ -6,11 +6,13 @@
 #include "app/navigator.h"
 #include "app/twips.h"
 #include "lessons/expressing/frmgrop3.h"
+#include "support/pupil.h"
 #include "support/screentest.h"
 
 #include <QtTest>
 
 using namespace sd;
+using sdtest::click;
 
 namespace {
 
@@ -42,7 +44,6 @@ class TestFrmgrop3 : public QObject {
     TextBox* box(int i) const { return s->get<TextBox>("Text1", i); }
     CommandButton* button(const QString& name) const { return s->get<CommandButton>(name); }
     QString caption(const QString& name, int index = -1) const { return label(name, index)->caption(); }
-    static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
     void clickLabel(const QString& name, int index = -1, int times = 1) {
         for (int i = 0; i < times; ++i)
             click(label(name, index));

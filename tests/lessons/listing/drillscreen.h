@@ -1,21 +1,24 @@
 #pragma once
-// What the tests of the later diagram drills share: the screen opened through the
+// What the tests of the listing drills share: the screen opened through the
 // program's navigator, each row by its boxes, check button and key, and the
 // pupil's clicks and typing.
 
 #include "app/navigator.h"
 #include "app/screen.h"
+#include "support/pupil.h"
 #include "support/screentest.h"
 
-#include <QLocale>
 #include <QtTest>
 
 namespace drilltest {
 
 using namespace sd;
+using sdtest::click;
+using sdtest::dec;
 
 // A row: boxes `first` .. `first + count - 1` of an entry-box array, its check
-// button and its answer key `key(keyFirst .. keyLast)`.
+// button, its answer key `key(keyFirst .. keyLast)` and, for the tests that read
+// them, its separators `lbl11(separatorBase ..)`, one more than its boxes.
 struct Row {
     QString boxes;
     int first;
@@ -24,12 +27,8 @@ struct Row {
     QString key;
     int keyFirst;
     int keyLast;
+    int separatorBase = -1;
 };
-
-// A score as the pupil's locale writes it.
-inline QString dec(QString score) {
-    return score.replace(u'.', QLocale().decimalPoint());
-}
 
 // A set as the answer keys write it, from its elements apart by blanks: "{ 2 ، 6 }", "{ }".
 inline QString roster(const QString& elements) {
@@ -56,11 +55,9 @@ public:
     Label* label(const QString& name, int i = -1) const { return s->get<Label>(name, i); }
     QString caption(const QString& name, int i = -1) const { return label(name, i)->caption(); }
     CommandButton* button(const QString& name, int i = -1) const { return s->get<CommandButton>(name, i); }
-    bool shown(const QString& name, int i = -1) const { return !s->control(name, i)->widget()->isHidden(); }
+    bool shown(const QString& name, int i = -1) const { return !sdtest::widget(s, name, i)->isHidden(); }
+    sdtest::Program& program() { return program_; }
 
-    static void click(QWidget* w) {
-        QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
-    }
     void clickNumber(int k) const { click(label("lbl1", k)); }
     void press(const QString& name, int i = -1) const { click(button(name, i)); }
     void check(int r) const { press("Cmd1", row(r).check); }
@@ -70,37 +67,35 @@ public:
     }
     // Types the entries into row r from its box 0 on; "" empties a box.
     void write(int r, const QStringList& entries) const {
-        for (int p = 0; p < entries.size(); ++p) {
-            TextBox* b = box(r, p);
-            click(b);
-            b->selectAll();
-            if (entries[p].isEmpty())
-                QTest::keyClick(b, Qt::Key_Backspace);
-            else
-                QTest::keyClicks(b, entries[p]);
-        }
+        for (int p = 0; p < entries.size(); ++p)
+            sdtest::type(box(r, p), entries[p]);
     }
     // The colours of row r's boxes: k black, r red, g green.
     QString colours(int r) const {
         QString out;
         for (int p = 0; p < row(r).count; ++p) {
-            const QRgb c = box(r, p)->backColor().rgb() & 0xFFFFFF;
-            out += c == 0x000000 ? u'k' : c == 0xFF0000 ? u'r' : c == 0x00FF00 ? u'g' : u'?';
+            const QColor c = box(r, p)->backColor();
+            out += c == QColor(Qt::black)   ? u'k'
+                   : c == QColor(Qt::red)   ? u'r'
+                   : c == QColor(Qt::green) ? u'g'
+                                            : u'?';
         }
         return out;
     }
     // Row r's answer key as the pupil reads it, blanks evened out.
-    QString key(int r) const {
-        QStringList parts;
-        for (int i = row(r).keyFirst; i <= row(r).keyLast; ++i)
-            parts.append(caption(row(r).key, i));
-        return parts.join(u' ').simplified();
-    }
-    bool keyShown(int r) const {
-        for (int i = row(r).keyFirst; i <= row(r).keyLast; ++i)
-            if (!shown(row(r).key, i))
-                return false;
-        return true;
+    QString key(int r) const { return keyJoined(r, QStringLiteral(" ")); }
+    // The same from the labels' own blanks alone, for a drill whose key captions
+    // carry every blank the pupil sees.
+    QString keyAsWritten(int r) const { return keyJoined(r, QString()); }
+    // Every label of row r's key shown, or every one hidden.
+    bool keyShown(int r) const { return keyLabelsShown(r) == row(r).keyLast - row(r).keyFirst + 1; }
+    bool keyHidden(int r) const { return keyLabelsShown(r) == 0; }
+    // Row r's separators from its opening brace, as "{،،}،".
+    QString separators(int r) const {
+        QString out;
+        for (int k = 0; k <= row(r).count; ++k)
+            out += caption("lbl11", row(r).separatorBase + k);
+        return out;
     }
     QString diagram() const {
         QStringList d;
@@ -124,6 +119,19 @@ public:
     }
 
 private:
+    QString keyJoined(int r, const QString& between) const {
+        QStringList parts;
+        for (int i = row(r).keyFirst; i <= row(r).keyLast; ++i)
+            parts.append(caption(row(r).key, i));
+        return parts.join(between).simplified();
+    }
+    int keyLabelsShown(int r) const {
+        int n = 0;
+        for (int i = row(r).keyFirst; i <= row(r).keyLast; ++i)
+            n += shown(row(r).key, i);
+        return n;
+    }
+
     sdtest::Program program_;
     std::vector<Row> rows_;
 };

@@ -131,7 +131,7 @@ private slots:
         QFETCH(QString, boxes);
         QFETCH(int, from);
         QFETCH(int, next);
-        DrillScreen::click(d->s->get<TextBox>(boxes, from));
+        click(d->s->get<TextBox>(boxes, from));
         d->clickNumber(5);
         QCOMPARE(d->s->get<TextBox>(boxes, from)->text(), QStringLiteral("7"));
         QCOMPARE(d->current(), QStringList{QStringLiteral("%1(%2)").arg(boxes).arg(next)});
@@ -160,14 +160,14 @@ private slots:
     }
 
     void unionPictureOfRow6LeavesNoBoxCurrent() {
-        DrillScreen::click(d->box(4, 3));
-        DrillScreen::click(d->s->control("Image1")->widget());
+        click(d->box(4, 3));
+        click(d->s->control("Image1")->widget());
         QVERIFY(d->current().isEmpty());
         d->clickNumber(0);
         for (int r = 1; r <= 6; ++r)
             for (int p = 0; p < kRows[r - 1].count; ++p)
                 QVERIFY(d->box(r, p)->text().isEmpty());
-        DrillScreen::click(d->box(6, 2));
+        click(d->box(6, 2));
         QCOMPARE(d->current(), QStringList{"Text4(10)"});
     }
 

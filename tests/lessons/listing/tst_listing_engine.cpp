@@ -6,12 +6,14 @@
 #include "lessons/listing/listing_drill.h"
 #include "lessons/listing/listing_layout.h"
 
+#include "support/pupil.h"
 #include "support/testmain.h"
 
 #include <QtTest>
 
 using namespace sd;
 using namespace sd::listing;
+using sdtest::click;
 
 namespace {
 
@@ -137,7 +139,6 @@ class TestListingEngine : public QObject {
     TextBox* box(int i) const { return s->get<TextBox>("Text3", i); }
     Label* label(const char* name, int i) const { return s->get<Label>(QString::fromLatin1(name), i); }
     CommandButton* cmd1(int i) const { return s->get<CommandButton>("Cmd1", i); }
-    void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center()); }
     bool shown(const char* name, int i) const {
         return !s->control(QString::fromLatin1(name), i)->widget()->isHidden();
     }

@@ -3,6 +3,7 @@
 // symbols, correction, score, stars and starting again.
 
 #include "lessons/membership/frmgroub4.h"
+#include "support/pupil.h"
 #include "support/screentest.h"
 
 #include <QtTest>
@@ -53,19 +54,14 @@ class TestMembershipScreen : public QObject {
     Navigator* nav = nullptr;
     Screen* s = nullptr;
 
-    QWidget* w(const QString& name, int index = -1) const {
-        QWidget* found = s->findChild<QWidget*>(objectNameFor(name, index));
-        if (!found)
-            qWarning("no control %s", qPrintable(objectNameFor(name, index)));
-        return found;
-    }
+    QWidget* w(const QString& name, int index = -1) const { return sdtest::widget(s, name, index); }
     QString prop(const QString& name, const char* property, int index = -1) const {
         return w(name, index)->property(property).toString();
     }
     QRect twips(const QString& name, int index = -1) const {
         return w(name, index)->property("twips").toRect();
     }
-    void click(const QString& name, int index = -1) { QTest::mouseClick(w(name, index), Qt::LeftButton); }
+    void click(const QString& name, int index = -1) { sdtest::click(w(name, index)); }
     QString picture(const QString& name) const { return prop(name, "picture"); }
     // Row k (1 to 5) as the screen stands, top to bottom.
     QList<int> rowsTopToBottom() const {

@@ -4,6 +4,7 @@
 
 #include "app/controls.h"
 #include "app/screen.h"
+#include "support/pupil.h"
 #include "support/screentest.h"
 
 #include <QLocale>
@@ -38,19 +39,14 @@ class TestVennScreen : public QObject {
     Screen* s = nullptr;
     QLocale savedLocale;
 
-    QWidget* w(const QString& name, int index = -1) const {
-        QWidget* found = s->findChild<QWidget*>(objectNameFor(name, index));
-        if (!found)
-            qWarning("no control %s", qPrintable(objectNameFor(name, index)));
-        return found;
-    }
+    QWidget* w(const QString& name, int index = -1) const { return sdtest::widget(s, name, index); }
     QString caption(const QString& name, int index = -1) const {
         return w(name, index)->property("caption").toString();
     }
     QLineEdit* box(int i) const { return qobject_cast<QLineEdit*>(w("Text1", i)); }
     QColor colour(int i) const { return w("Text1", i)->property("backColor").value<QColor>(); }
     bool shown(const QString& name, int index = -1) const { return !w(name, index)->isHidden(); }
-    void click(const QString& name, int index = -1) { QTest::mouseClick(w(name, index), Qt::LeftButton); }
+    void click(const QString& name, int index = -1) { sdtest::click(w(name, index)); }
     void press(const QString& button, int times = 1) {
         for (int i = 0; i < times; ++i)
             click(button);
@@ -108,7 +104,7 @@ private slots:
         program = std::make_unique<sdtest::Program>();
         messages = std::make_unique<sdtest::MessageWatcher>(this);
         program->nav->show("frmgroub0");
-        QTest::mouseClick(program->nav->find("frmgroub0")->findChild<QWidget*>("Command6"), Qt::LeftButton);
+        sdtest::click(sdtest::widget(program->nav->find("frmgroub0"), "Command6"));
         s = program->nav->find("frmvan");
         QVERIFY(s);
         QVERIFY(QTest::qWaitForWindowActive(s));
