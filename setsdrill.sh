@@ -103,6 +103,10 @@ windows_tests() {
     [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
     wineserver -k 2>/dev/null || true # the one wineboot left, or an earlier run's
     wineserver -p
+    # Wine's services start with the first program and keep its output open:
+    # started here, quietly, they do not hold a test's output (CTest would
+    # wait for them to the end of the run).
+    wineboot >/dev/null 2>&1 </dev/null
     local rc=0
     run_tests build-windows || rc=$?
     wineserver -k || true

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds Qt for Windows (x86_64-w64-mingw32) from Debian's source of the Qt the
 # Linux build uses, once per machine, into a cache folder keyed by its version.
-# Prints the folder Qt was installed into.
-#   packaging/windows/build-qt.sh TOOLCHAIN_FILE
+# Prints the folder Qt was installed into. With --cached it only says whether
+# this machine has built it: the folder and 0 if so, 1 if not.
+#   packaging/windows/build-qt.sh TOOLCHAIN_FILE | --cached
 set -euo pipefail
-toolchain=$(realpath "$1")
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev) # e.g. 6.4.2+dfsg-10
 cache=${SETSDRILL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/setsdrill}
 prefix=$cache/qt-${version%%+*}-x86_64-w64-mingw32
@@ -12,6 +12,8 @@ if [ -f "$prefix/.complete-$version" ]; then
     echo "$prefix"
     exit 0
 fi
+[ "$1" != --cached ] || exit 1
+toolchain=$(realpath "$1")
 src=$cache/src
 mkdir -p "$src"
 (

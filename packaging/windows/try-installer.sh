@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Tries the Windows installer under Wine as a technician deploys it: a fresh
 # Wine prefix on a virtual display, a silent install, the program started from
-# its Start-menu entry (its main menu is kept in BUILD/installed-menu.png), then
+# its Start-menu entry and walked through (BUILD/installed/*.png), then
 # a silent uninstall that must leave nothing behind.
 #   packaging/windows/try-installer.sh BUILD
 set -euo pipefail
@@ -56,16 +56,9 @@ echo "  listed among the installed programs with its version, publisher and icon
 
 echo "Starting it from its Start-menu entry"
 wine start /unix "$shortcut"
-window=
-for _ in $(seq 1 120); do
-    window=$(xdotool search --onlyvisible --name 'تمارين' 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && break
-    sleep 0.5
-done
-[ -n "$window" ] || fail "no window of the program appeared"
-sleep 3 # its first paint
-import -window root "$build/installed-menu.png"
-echo "  its main menu: $build/installed-menu.png"
+# What a class sees of it: the menu, a lesson after some work, the blackboard
+# with pieces on it.
+"$(dirname "$0")/../../tools/classroom-walk.sh" "$build/installed" || fail "the walk through the installed program stopped"
 wineserver -k
 sleep 1
 
