@@ -6,6 +6,7 @@
 #include "app/navigator.h"
 #include "app/twips.h"
 #include "lessons/expressing/frmgrop3.h"
+#include "support/layout.h"
 #include "support/pupil.h"
 #include "support/screentest.h"
 
@@ -29,7 +30,10 @@ const QStringList kAnswer{"Label15", "Label16", "Label17", "Label18",
                           "Label19", "Label20", "Label21", "Label22"};
 const QList<int> kAnswerLabels{11, 15, 15, 15, 13, 13, 9, 13};
 const QList<int> kFirstBox{0, 8, 16, 24, 32, 39, 46, 53, 60};
-const QList<int> kRowTops{1680, 2460, 3240, 4020, 4800, 5520, 6240, 6840};
+// The numbers of each row's description, as the lesson names them.
+const QList<QStringList> kNumbers{
+    {"Label2"},           {"Label3", "Label4"},   {"Label5(0)", "Label6"}, {"Label7"},
+    {"Label8", "Label9"}, {"Label10", "Label11"}, {"Label12", "Label13"},  {"Label14"}};
 
 } // namespace
 
@@ -73,17 +77,11 @@ private slots:
     void cleanup() { program.reset(); }
 
     void window();
-    void controls_data();
-    void controls();
-    void descriptions_data();
-    void descriptions();
     void numbersStandClearOfTheWords();
-    void panels();
-    void separatorsAndMessages();
-    void palette();
+    void nothingOverlaps();
     void rowsStandOnTheirChangeButtons();
     void loadState();
-    void entryBoxes();
+    void noBoxIsSelectedAtTheStart();
 
     void clickingANumberStepsBoth_data();
     void clickingANumberStepsBoth();
@@ -104,13 +102,10 @@ private slots:
     void paletteWritesEveryBorderedBox();
     void paletteWithNoBorderedBoxDoesNothing();
 
-    void digitsRowJudging();
     void digitsRowRepeatsAndWrong();
     void digitsRowPacksAndStepRestoresCommas();
     void closingBraceTouchesTheLastElement();
-    void emptySetsKeepAGap_data();
     void emptySetsKeepAGap();
-    void answersAfterSteps();
     void judgingOnScreen_data();
     void judgingOnScreen();
     void emptySelectedBoxAfterCheck();
@@ -133,118 +128,17 @@ private slots:
 
 void TestFrmgrop3::window() {
     QCOMPARE(s->objectName(), QStringLiteral("frmgrop3"));
-    QCOMPARE(s->canvas()->size(), QSize(792, 566));
     QCOMPARE(s->layoutDirection(), Qt::RightToLeft);
     QVERIFY(!s->windowTitle().isEmpty());
     QVERIFY(!s->windowIcon().isNull());
     QVERIFY(s->screenSpec().picture);
 }
 
-void TestFrmgrop3::controls_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QString>("tooltip");
-    QTest::addColumn<bool>("visible");
-    QTest::newRow("header") << "Label26"
-                            << "عبر عن المجموعات الآتية بطريقة السرد" << QPoint(-1, -1) << "" << true;
-    QTest::newRow("answer header") << "Label27"
-                                   << "الاجابة الصحيحة " << QPoint(-1, -1) << "" << true;
-    QTest::newRow("new") << "Command14"
-                         << "جديد" << QPoint(11280, 600) << "اضغط  على رقم كل مسألة لتغيرها" << true;
-    QTest::newRow("solution") << "Command11"
-                              << "الحل" << QPoint(3180, 540) << "اضغط  أمام كل مسألة لترى حلها" << true;
-    QTest::newRow("clear") << "Command10"
-                           << "مسح" << QPoint(240, 540) << "" << true;
-    QTest::newRow("exit") << "Command12"
-                          << "خروج" << QPoint(720, 7560) << "" << true;
-    QTest::newRow("score button, never shown") << "Command2"
-                                               << "النسبة" << QPoint(-1, -1) << "" << false;
-    QTest::newRow("wrong message") << "Label24"
-                                   << "الرقم في المربع الاحمر خطأ" << QPoint(-1, -1) << "" << false;
-    QTest::newRow("repeat message") << "Label25"
-                                    << "الرقم في المربع الأخضر مكرر" << QPoint(-1, -1) << "" << false;
-    for (int k = 1; k <= 8; ++k) {
-        QTest::addRow("change %d", k) << kChange[k - 1] << QString::number(k)
-                                      << QPoint(11400, kRowTops[k - 1]) << "اضغط هنا لتغير المسألة" << true;
-        QTest::addRow("check %d", k) << kCheck[k - 1] << QString::number(k) << QPoint(3180, kRowTops[k - 1])
-                                     << "اضغط هنا لترى الحل" << true;
-    }
-}
-
-void TestFrmgrop3::controls() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QFETCH(QPoint, at);
-    QFETCH(QString, tooltip);
-    QFETCH(bool, visible);
-    QWidget* w = s->findChild<QWidget*>(name);
-    QVERIFY(w);
-    QCOMPARE(w->property("caption").toString(), caption);
-    if (at.x() >= 0)
-        QCOMPARE(w->property("twips").toRect().topLeft(), at);
-    if (!tooltip.isEmpty())
-        QCOMPARE(w->toolTip(), tooltip);
-    QCOMPARE(!w->isHidden(), visible);
-}
-
-void TestFrmgrop3::descriptions_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<QStringList>("numbers"); // object names
-    QTest::addColumn<QStringList>("values");
-    QTest::addColumn<QString>("tooltip");
-    QTest::newRow("1") << 1 << "مجموعة أرقام العدد" << QStringList{"Label2"} << QStringList{"44552"}
-                       << "اضغط على الرقم لتغيره وتغير المسألة";
-    QTest::newRow("2") << 2 << "مجموعة الأعداد من     إلي    " << QStringList{"Label3", "Label4"}
-                       << QStringList{"1", "7"} << "اضغط لتغير الأرقام";
-    QTest::newRow("3") << 3 << "مجموعة الأعداد بين     و   " << QStringList{"Label5(0)", "Label6"}
-                       << QStringList{"3", "9"} << "اضغط على الرقم لتغيره";
-    QTest::newRow("4") << 4 << "الأعداد الكلية الأقل من" << QStringList{"Label7"} << QStringList{"7"} << "";
-    QTest::newRow("5") << 5 << "الأعداد الفردية بين    و    " << QStringList{"Label8", "Label9"}
-                       << QStringList{"2", "14"} << "";
-    QTest::newRow("6") << 6 << "الأعداد الزوجية بين    و    " << QStringList{"Label10", "Label11"}
-                       << QStringList{"3", "15"} << "";
-    QTest::newRow("7") << 7 << "الأعداد الأولية بين     و    " << QStringList{"Label12", "Label13"}
-                       << QStringList{"10", "20"} << "";
-    QTest::newRow("8") << 8 << "مجموعة قواسم العدد  " << QStringList{"Label14"} << QStringList{"20"} << "";
-}
-
-void TestFrmgrop3::descriptions() {
-    QFETCH(int, row);
-    QFETCH(QString, description);
-    QFETCH(QStringList, numbers);
-    QFETCH(QStringList, values);
-    QFETCH(QString, tooltip);
-    Label* d = label("Label1", row - 1);
-    QCOMPARE(d->caption(), description);
-    QCOMPARE(d->foreColor(), QColor(Qt::white));
-    QVERIFY(d->drawAlignment() & Qt::AlignRight);
-    QCOMPARE(caption("Label5", row), QStringLiteral("="));
-    for (int i = 0; i < numbers.size(); ++i) {
-        auto* n = s->findChild<Label*>(numbers[i]);
-        QVERIFY(n);
-        QCOMPARE(n->caption(), values[i]);
-        QCOMPARE(n->foreColor(), QColor(Qt::yellow));
-        if (!tooltip.isEmpty())
-            QCOMPARE(n->toolTip(), tooltip);
-        // The number sits over its description, clear of the "=" (which stands in front).
-        Label* equals = label("Label5", row);
-        QVERIFY(n->left() + n->twipsWidth() > equals->left() + equals->twipsWidth() + 150);
-        QVERIFY(n->left() + n->twipsWidth() <= d->left() + d->twipsWidth());
-    }
-    // Two numbers read right to left: a is the right-hand one.
-    if (numbers.size() == 2)
-        QVERIFY(s->findChild<Label*>(numbers[0])->left() > s->findChild<Label*>(numbers[1])->left());
-}
-
 // What the pupil sees of a row: white ink is the description's words and the
 // "=", yellow ink the numbers. Each number's rectangle holds its digits and
 // keeps a clear gap to every word, whatever numbers the problem steps through.
 void TestFrmgrop3::numbersStandClearOfTheWords() {
-    const QList<QStringList> numbers{
-        {"Label2"},           {"Label3", "Label4"},   {"Label5(0)", "Label6"}, {"Label7"},
-        {"Label8", "Label9"}, {"Label10", "Label11"}, {"Label12", "Label13"},  {"Label14"}};
+    const QList<QStringList>& numbers = kNumbers;
     constexpr int kClear = 5; // pixels: more than a blank of the description
     const auto white = [](QRgb c) { return qRed(c) > 90 && qGreen(c) > 90 && qBlue(c) > 90; };
     const auto yellow = [](QRgb c) { return qRed(c) > 90 && qGreen(c) > 90 && qBlue(c) < 60; };
@@ -275,75 +169,55 @@ void TestFrmgrop3::numbersStandClearOfTheWords() {
                 }
                 QVERIFY2(digitsInside > 0, qPrintable(name));
             }
+            // Two numbers read right to left: a is the right-hand one.
+            if (numbers[k - 1].size() == 2)
+                QVERIFY(s->findChild<Label*>(numbers[k - 1][0])->left() >
+                        s->findChild<Label*>(numbers[k - 1][1])->left());
             click(s->findChild<QWidget*>(numbers[k - 1][0]));
         }
     }
 }
 
-void TestFrmgrop3::panels() {
-    // Right: descriptions; middle: the entry grid; left: the correct answers.
-    const QList<std::tuple<QString, int, int>> extents{
-        {"Shape2", 8400, 11835}, {"Shape1", 3600, 8355}, {"Shape3", 60, 3495}};
-    for (const auto& [name, left, right] : extents) {
-        auto* shape = s->get<Shape>(name);
-        QVERIFY(shape);
-        QCOMPARE(shape->left(), left);
-        QCOMPARE(shape->left() + shape->twipsWidth(), right);
-        QCOMPARE(shape->backColor(), kBlack);
-        QVERIFY(shape->isOpaque());
-        QCOMPARE(shape->borderColor(), kBlack);
-        QCOMPARE(shape->borderWidth(), 10);
-        // One vertical extent for the three, holding the answer header and every row.
-        QCOMPARE(shape->top(), s->get<Shape>("Shape2")->top());
-        QCOMPARE(shape->twipsHeight(), s->get<Shape>("Shape2")->twipsHeight());
-        QVERIFY(shape->top() <= label("Label27")->top());
-        QVERIFY(shape->top() + shape->twipsHeight() >= 6840 + 495);
-        // Panels lie under the rows: a click on a row reaches its control.
-        QVERIFY(shape->parentWidget()->children().indexOf(shape) <
-                shape->parentWidget()->children().indexOf(box(0)));
-    }
-}
+// With every answer shown, no control covers another but the numbers, which
+// stand over the blanks of their own description; the panels lie under the
+// rows, so that a click on a row reaches its control, and each holds its column.
+void TestFrmgrop3::nothingOverlaps() {
+    click(button("Command11"));
+    const auto shown = sdtest::shownControls(
+        s, [](const Control* c) { return !dynamic_cast<const Shape*>(c) && !dynamic_cast<const Image*>(c); });
+    QStringList over;
+    for (int k = 1; k <= 8; ++k)
+        for (const QString& n : kNumbers[k - 1])
+            over.append(QStringLiteral("Label1(%1) / %2").arg(k - 1).arg(n));
+    QCOMPARE(sdtest::overlapping(s, shown), over);
 
-void TestFrmgrop3::separatorsAndMessages() {
-    for (int sep = 0; sep < 68; ++sep) {
-        Label* l = label("Label23", sep);
-        QCOMPARE(l->foreColor(), QColor(Qt::white));
-        QCOMPARE(l->toolTip(), QStringLiteral("اضغط على النقطة لتغيرها فاصلة أو قوس"));
-    }
-    for (const QString& note : {QStringLiteral("Label24"), QStringLiteral("Label25")}) {
-        QCOMPARE(label(note)->foreColor(), QColor(Qt::white));
-        QVERIFY(!label(note)->isOpaque());
-    }
-}
-
-void TestFrmgrop3::palette() {
-    for (int d = 0; d <= 9; ++d) {
-        Label* digit = label("Label28", d);
-        QCOMPARE(digit->caption(), QString::number(d));
-        QCOMPARE(digit->top(), 60);
-        QCOMPARE(digit->left(), 6120 - 620 * d);
-        QCOMPARE(digit->backColor(), QColor(0x40, 0x40, 0x40));
-        QCOMPARE(digit->foreColor(), QColor(Qt::white));
-        QVERIFY(digit->isOpaque());
-        QCOMPARE(digit->toolTip(), QStringLiteral("اضغط على الرقم لكتابته في المكان المحدد"));
-        QCOMPARE(digit->cursor().shape(), Qt::BitmapCursor);
+    const auto holds = [](const Shape* panel, const Control* c) {
+        return panel->twips().contains(c->twips()) &&
+               panel->parentWidget()->children().indexOf(panel) <
+                   panel->parentWidget()->children().indexOf(c->widget());
+    };
+    const auto* descriptions = s->get<Shape>("Shape2");
+    const auto* grid = s->get<Shape>("Shape1");
+    const auto* answers = s->get<Shape>("Shape3");
+    QVERIFY(!descriptions->twips().intersects(grid->twips()));
+    QVERIFY(!grid->twips().intersects(answers->twips()));
+    for (int k = 1; k <= 8; ++k) {
+        QVERIFY(holds(descriptions, label("Label1", k - 1)));
+        for (int i = kFirstBox[k - 1]; i < kFirstBox[k]; ++i)
+            QVERIFY(holds(grid, box(i)));
+        for (int j = 0; j < kAnswerLabels[k - 1]; ++j)
+            QVERIFY(holds(answers, answer(k, j)));
     }
 }
 
 void TestFrmgrop3::rowsStandOnTheirChangeButtons() {
-    const QList<QStringList> numbers{
-        {"Label2"},           {"Label3", "Label4"},   {"Label5(0)", "Label6"}, {"Label7"},
-        {"Label8", "Label9"}, {"Label10", "Label11"}, {"Label12", "Label13"},  {"Label14"}};
     for (int k = 1; k <= 8; ++k) {
         const int top = button(kChange[k - 1])->top();
-        QCOMPARE(top, kRowTops[k - 1]);
-        QCOMPARE(button(kChange[k - 1])->twips().size(), QSize(315, 375));
         QCOMPARE(label("Label1", k - 1)->top(), top);
         QCOMPARE(label("Label5", k)->top(), top);
-        for (const QString& n : numbers[k - 1])
+        for (const QString& n : kNumbers[k - 1])
             QCOMPARE(s->findChild<Label*>(n)->top(), top);
         QCOMPARE(button(kCheck[k - 1])->top(), top);
-        QCOMPARE(button(kCheck[k - 1])->twips().size(), QSize(495, 495));
         for (int i = kFirstBox[k - 1]; i < kFirstBox[k]; ++i) {
             QCOMPARE(box(i)->top(), top);
             QCOMPARE(label("Label23", i + k - 1)->top(), top);
@@ -359,45 +233,24 @@ void TestFrmgrop3::loadState() {
         QVERIFY(button(kCheck[k - 1])->isEnabled());
         for (int j = 0; j < kAnswerLabels[k - 1]; ++j)
             QVERIFY(answer(k, j)->isHidden());
-        QCOMPARE(answer(k, 0)->caption(), QStringLiteral("{"));
-        QCOMPARE(answer(k, kAnswerLabels[k - 1] - 1)->caption(), QStringLiteral("}"));
-        QCOMPARE(answer(k, 0)->foreColor(), QColor(Qt::yellow));
-        QCOMPARE(caption("Label23", kFirstBox[k - 1] + k - 1), QStringLiteral("{"));
-        for (int sep = kFirstBox[k - 1] + k; sep <= kFirstBox[k] + k - 1; ++sep)
-            QCOMPARE(caption("Label23", sep), kComma);
     }
-    for (int t = 0; t <= 10; ++t) {
-        QCOMPARE(caption("Label29", t), QStringLiteral("0"));
+    // Of the tallies the pupil sees only the percentage.
+    for (int t = 0; t <= 10; ++t)
         QVERIFY(label("Label29", t)->isHidden());
-    }
     QCOMPARE(percent(), QStringLiteral("0"));
     QVERIFY(!label("Label29", 11)->isHidden());
-    QCOMPARE(label("Label29", 11)->backColor(), QColor(0x00, 0x40, 0x40));
-    QCOMPARE(label("Label29", 11)->foreColor(), QColor(Qt::yellow));
-    QCOMPARE(caption("Label29", 12), QStringLiteral("%"));
     QVERIFY(!label("Label29", 12)->isHidden());
     QVERIFY(button("Command11")->isEnabled());
     QVERIFY(label("Label30")->isHidden());
     QVERIFY(!label("Label30")->caption().isEmpty());
     QVERIFY(!label("Label31")->isHidden());
+    // The score button is never shown; the messages wait for a check.
+    QVERIFY(button("Command2")->isHidden());
+    QVERIFY(label("Label24")->isHidden());
+    QVERIFY(label("Label25")->isHidden());
 }
 
-void TestFrmgrop3::entryBoxes() {
-    const QList<int> narrowLefts{7680, 7140, 6600, 6060, 5520, 4980, 4440, 3900};
-    const QList<int> wideLefts{7500, 6900, 6300, 5700, 5100, 4500, 3900};
-    for (int i = 0; i < 60; ++i) {
-        const bool narrow = i < 32;
-        const int row = narrow ? i / 8 + 1 : (i - 32) / 7 + 5;
-        const int j = i - kFirstBox[row - 1];
-        TextBox* b = box(i);
-        QCOMPARE(b->left(), narrow ? narrowLefts[j] : wideLefts[j]);
-        QCOMPARE(b->twips().size(), narrow ? QSize(375, 540) : QSize(435, 495));
-        QCOMPARE(b->maxLength(), narrow ? 1 : 2);
-        QCOMPARE(b->foreColor(), QColor(Qt::white));
-        QVERIFY(b->font().bold());
-        QVERIFY(b->alignment() & Qt::AlignHCenter);
-        QVERIFY(b->text().isEmpty());
-    }
+void TestFrmgrop3::noBoxIsSelectedAtTheStart() {
     // The window coming up is not the pupil choosing a box: none is selected,
     // so a palette digit has nowhere to go.
     QVERIFY(QTest::qWaitForWindowActive(s));
@@ -418,19 +271,8 @@ void TestFrmgrop3::clickingANumberStepsBoth_data() {
     QTest::addColumn<QString>("clicked");
     QTest::addColumn<QStringList>("numbers");
     QTest::addColumn<QStringList>("after");
-    QTest::newRow("Label2") << "Label2" << QStringList{"Label2"} << QStringList{"45084"};
-    QTest::newRow("Label3") << "Label3" << QStringList{"Label3", "Label4"} << QStringList{"4", "5"};
     QTest::newRow("Label4") << "Label4" << QStringList{"Label3", "Label4"} << QStringList{"4", "5"};
-    QTest::newRow("Label5(0)") << "Label5(0)" << QStringList{"Label5(0)", "Label6"} << QStringList{"1", "8"};
-    QTest::newRow("Label6") << "Label6" << QStringList{"Label5(0)", "Label6"} << QStringList{"1", "8"};
-    QTest::newRow("Label7") << "Label7" << QStringList{"Label7"} << QStringList{"6"};
-    QTest::newRow("Label8") << "Label8" << QStringList{"Label8", "Label9"} << QStringList{"5", "13"};
     QTest::newRow("Label9") << "Label9" << QStringList{"Label8", "Label9"} << QStringList{"5", "13"};
-    QTest::newRow("Label10") << "Label10" << QStringList{"Label10", "Label11"} << QStringList{"2", "12"};
-    QTest::newRow("Label11") << "Label11" << QStringList{"Label10", "Label11"} << QStringList{"2", "12"};
-    QTest::newRow("Label12") << "Label12" << QStringList{"Label12", "Label13"} << QStringList{"30", "40"};
-    QTest::newRow("Label13") << "Label13" << QStringList{"Label12", "Label13"} << QStringList{"30", "40"};
-    QTest::newRow("Label14") << "Label14" << QStringList{"Label14"} << QStringList{"1"};
 }
 
 void TestFrmgrop3::clickingANumberStepsBoth() {
@@ -569,16 +411,6 @@ void TestFrmgrop3::separatorsFollowTheWriting() {
     QCOMPARE(caption("Label23", 11), kComma);
     QCOMPARE(caption("Label23", 12), QStringLiteral("}"));
     QCOMPARE(caption("Label23", 13), kComma);
-    // Going back to an earlier box closes the set after it too, and leaves the later brace.
-    box(9)->setText("5");
-    QCOMPARE(caption("Label23", 11), QStringLiteral("}"));
-    QCOMPARE(caption("Label23", 12), QStringLiteral("}"));
-    // Emptying a box is a change too.
-    click(box(12));
-    QTest::keyClick(box(12), Qt::Key_7);
-    QTest::keyClick(box(12), Qt::Key_Backspace);
-    QCOMPARE(caption("Label23", 13), kComma);
-    QCOMPARE(caption("Label23", 14), QStringLiteral("}"));
     // Row 8's separators sit seven further on: box 59 is between 66 and 67.
     box(59)->setText("4");
     QCOMPARE(caption("Label23", 66), kComma);
@@ -649,9 +481,6 @@ void TestFrmgrop3::paletteWritesAndMovesOn_data() {
     QTest::addColumn<int>("next");
     QTest::newRow("first box") << 0 << 3 << 1;
     QTest::newRow("end of row 1 into row 2") << 7 << 9 << 8;
-    QTest::newRow("end of row 4 into row 5") << 31 << 0 << 32;
-    QTest::newRow("end of row 5 into row 6") << 38 << 6 << 39;
-    QTest::newRow("middle of row 8") << 55 << 1 << 56;
 }
 
 void TestFrmgrop3::paletteWritesAndMovesOn() {
@@ -702,18 +531,6 @@ void TestFrmgrop3::paletteWithNoBorderedBoxDoesNothing() {
 
 // ---------------------------------------------------------------- checking
 
-void TestFrmgrop3::digitsRowJudging() {
-    fill({{5, "4"}, {0, "5"}, {3, "2"}});
-    check(1);
-    for (int i : {0, 3, 5}) {
-        QCOMPARE(box(i)->backColor(), kBlack);
-        QCOMPARE(box(i)->borderStyle(), 0);
-    }
-    QVERIFY(label("Label24")->isHidden());
-    QVERIFY(label("Label25")->isHidden());
-    QVERIFY(!button("Command1")->isEnabled());
-}
-
 void TestFrmgrop3::digitsRowRepeatsAndWrong() {
     fill({{0, "4"}, {2, "4"}, {3, "2"}, {4, "3"}});
     click(box(6)); // selected and left empty
@@ -757,10 +574,6 @@ void TestFrmgrop3::digitsRowPacksAndStepRestoresCommas() {
     clickLabel("Label2");
     for (int j = 2; j <= 8; j += 2)
         QCOMPARE(answer(1, j)->caption(), QStringLiteral(" ، "));
-    check(1);
-    const QStringList next{"{", "4", " ، ", "8", " ، ", "0", " ، ", "5", "", "", "}"};
-    for (int j = 0; j < 11; ++j)
-        QCOMPARE(answer(1, j)->caption(), next[j]);
 }
 
 void TestFrmgrop3::closingBraceTouchesTheLastElement() {
@@ -790,25 +603,11 @@ void TestFrmgrop3::closingBraceTouchesTheLastElement() {
     QVERIFY(answer(4, 5)->left() < answer(4, 3)->left());
 }
 
-void TestFrmgrop3::emptySetsKeepAGap_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<int>("steps");
-    QTest::addColumn<QStringList>("numbers");
-    QTest::newRow("between 4 and 5") << 3 << "Label6" << 14 << QStringList{"4", "5"};
-    QTest::newRow("odd between 5 and 6") << 5 << "Label8" << 31 << QStringList{"5", "6"};
-}
-
+// Between 4 and 5: "{" and "}" with a gap, nothing between them.
 void TestFrmgrop3::emptySetsKeepAGap() {
-    QFETCH(int, row);
-    QFETCH(QString, number);
-    QFETCH(int, steps);
-    QFETCH(QStringList, numbers);
-    for (int i = 0; i < steps; ++i)
-        click(s->findChild<QWidget*>(number));
-    const QList<Label*> n = row == 3 ? QList<Label*>{label("Label5", 0), label("Label6")}
-                                     : QList<Label*>{label("Label8"), label("Label9")};
-    QCOMPARE((QStringList{n[0]->caption(), n[1]->caption()}), numbers);
+    const int row = 3;
+    clickLabel("Label6", -1, 14);
+    QCOMPARE((QStringList{caption("Label5", 0), caption("Label6")}), (QStringList{"4", "5"}));
     check(row);
     const int close = kAnswerLabels[row - 1] - 1;
     QVERIFY(!answer(row, 0)->isHidden());
@@ -816,34 +615,6 @@ void TestFrmgrop3::emptySetsKeepAGap() {
     for (int j = 1; j < close; ++j)
         QVERIFY(answer(row, j)->isHidden());
     QCOMPARE(answer(row, close)->left(), answer(row, 0)->left() - answer(row, close)->twipsWidth() - 200);
-}
-
-void TestFrmgrop3::answersAfterSteps() {
-    // Problem 7 from 0 to 10, problem 8 at 1, 23 and 12.
-    clickLabel("Label13", -1, 2);
-    check(7);
-    QCOMPARE((QStringList{answer(7, 1)->caption(), answer(7, 3)->caption(), answer(7, 5)->caption(),
-                          answer(7, 7)->caption()}),
-             (QStringList{"2", "3", "5", "7"}));
-    clickLabel("Label14");
-    check(8);
-    QCOMPARE(answer(8, 1)->caption(), QStringLiteral("1"));
-    QVERIFY(!answer(8, 1)->isHidden());
-    QVERIFY(answer(8, 2)->isHidden());
-    QCOMPARE(answer(8, 12)->left() + answer(8, 12)->twipsWidth(), answer(8, 1)->left());
-    // 1 -> 5 -> 9 -> 13 -> 17 -> 21 -> 2 -> 6 -> 10 -> 14 -> 18 -> 22 -> 3 -> 7 -> 11 -> 15 -> 19 -> 23
-    clickLabel("Label14", -1, 17);
-    QCOMPARE(caption("Label14"), QStringLiteral("23"));
-    check(8);
-    QCOMPARE((QStringList{answer(8, 1)->caption(), answer(8, 3)->caption()}), (QStringList{"1", "23"}));
-    QVERIFY(answer(8, 4)->isHidden());
-    // 23 -> 4 -> 8 -> 12
-    clickLabel("Label14", -1, 3);
-    check(8);
-    QStringList twelve;
-    for (int j = 1; j <= 11; j += 2)
-        twelve.append(answer(8, j)->caption());
-    QCOMPARE(twelve, (QStringList{"1", "12", "2", "6", "3", "4"}));
 }
 
 void TestFrmgrop3::judgingOnScreen_data() {
@@ -857,21 +628,6 @@ void TestFrmgrop3::judgingOnScreen_data() {
     QTest::addColumn<bool>("repeatNote");
     QTest::newRow("from 2 to 5: ends in") << 2 << "Label3" << 5 << QStringList{"2", "5", "6"} << "bbr"
                                           << "001" << true << false;
-    QTest::newRow("between 4 and 9: ends out")
-        << 3 << "Label5(0)" << 10 << QStringList{"4", "9", "5"} << "rrb"
-        << "110" << true << false;
-    QTest::newRow("below 3: 0 in, 3 out") << 4 << "Label7" << 2 << QStringList{"0", "3"} << "br"
-                                          << "01" << true << false;
-    QTest::newRow("odd 2-14: letter red, no message")
-        << 5 << "Label8" << 0 << QStringList{"13", "a", "7."} << "brb"
-        << "000" << false << false;
-    QTest::newRow("odd 2-14: 14 and 1") << 5 << "Label8" << 0 << QStringList{"14", "1"} << "rr"
-                                        << "11" << true << false;
-    QTest::newRow("primes 0-10: 07 is not 7") << 7 << "Label12" << 2 << QStringList{"7", "07", "1"} << "brr"
-                                              << "011" << true << false;
-    QTest::newRow("divisors of 20: 2 and 02 are no repeats")
-        << 8 << "Label14" << 0 << QStringList{"2", "02", "-2", "0", "3"} << "bbbrr"
-        << "00011" << true << false;
     QTest::newRow("divisors of 20: .5 wrong, 2 twice green")
         << 8 << "Label14" << 0 << QStringList{".5", "2", " 2"} << "rgg"
         << "111" << true << true;
@@ -1029,17 +785,10 @@ void TestFrmgrop3::solution_data() {
                                "3",  "5",  "7",  "9",  "11", "13", "4",  "6", "8",  "10", "12",
                                "14", "11", "13", "17", "19", "1",  "20", "2", "10", "4",  "5"};
     QTest::newRow("only problem 1: 3 of 44") << QList<int>{0, 1, 2} << QStringList{"2", "5", "4"} << "7";
-    QTest::newRow("repeated 4 scores as one")
-        << QList<int>{0, 1, 2, 3} << QStringList{"2", "5", "4", "4"} << "7";
+    // A repeated element earns one point in each problem it is repeated in: 9% is 4 of 44.
+    QTest::newRow("repeats score once a problem")
+        << QList<int>{0, 1, 2, 3, 8, 9} << QStringList{"2", "5", "4", "4", "3", "3"} << "9";
     QTest::newRow("every element once") << allBoxes << allTexts << "100";
-    QTest::newRow("more wrong than right: never negative")
-        << QList<int>{0, 1, 2, 8, 9} << QStringList{"2", "9", "8", "9", "0"} << "0";
-    QList<int> plus = allBoxes;
-    plus.append(59);
-    QStringList plusTexts = allTexts;
-    plusTexts.append("02");
-    QTest::newRow("2 and 02 both count: above 100") << plus << plusTexts << "102";
-    QTest::newRow("nothing written") << QList<int>{} << QStringList{} << "0";
 }
 
 void TestFrmgrop3::solution() {
@@ -1084,8 +833,6 @@ void TestFrmgrop3::percentageOnlyFollowsTheElementTally() {
     label("Label29", 0)->setCaption("7");
     label("Label29", 10)->setCaption("0");
     QCOMPARE(percent(), QStringLiteral("62")); // no elements: left as it was
-    label("Label29", 10)->setCaption("8");
-    QCOMPARE(percent(), QStringLiteral("88"));
 }
 
 // ---------------------------------------------------------------- leaving
