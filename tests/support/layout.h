@@ -1,6 +1,6 @@
 #pragma once
 // What a pupil notices of a screen's layout, for the screen tests: controls that
-// cover one another and captions cut short.
+// cover one another.
 
 #include "app/screen.h"
 
@@ -32,15 +32,6 @@ inline QStringList overlapping(const sd::Screen* s, const QList<const sd::Contro
             if (rect(controls[i]).intersects(rect(controls[j])))
                 out.append(controls[i]->widget()->objectName() + QStringLiteral(" / ") +
                            controls[j]->widget()->objectName());
-    return out;
-}
-
-// The controls whose captions do not show whole.
-inline QStringList cutShort(const QList<const sd::Control*>& controls) {
-    QStringList out;
-    for (const sd::Control* c : controls)
-        if (!c->captionShowsWhole())
-            out.append(c->widget()->objectName());
     return out;
 }
 
