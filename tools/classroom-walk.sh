@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Walks the running program as a teacher does in front of a class, with the
-# mouse on an X display, and keeps what the room sees: the main menu, the
-# expressing lesson after a row is typed and checked, and the blackboard with pieces dragged onto it.
+# mouse on an X display, and keeps what the room sees: the main menu, its
+# About box, the expressing lesson after a row is typed and checked, and the
+# blackboard with pieces dragged onto it.
 #   tools/classroom-walk.sh DIR     (DISPLAY set, the program's main menu shown)
-# Writes DIR/menu.png, DIR/lesson.png and DIR/blackboard.png. The points are
-# the screens' own (pixels at 96 dpi from the window's corner), so the walk
-# reads the same on Linux and on Windows under Wine.
+# Writes DIR/menu.png, DIR/about.png, DIR/lesson.png and DIR/blackboard.png.
+# The points are the screens' own (pixels at 96 dpi from the window's corner),
+# so the walk reads the same on Linux and on Windows under Wine.
 set -euo pipefail
 out=$1
 mkdir -p "$out"
@@ -46,6 +47,15 @@ shot() { # name
 
 menu=$(window_named 'تمارين المجموعات —')
 shot menu
+
+click "$menu" 372 12 # "حول البرنامج"
+about=$(window_named 'حول البرنامج')
+shot about
+xdotool key Escape # its OK button is also its cancel button
+for _ in $(seq 1 20); do
+    xdotool search --onlyvisible --name '^حول البرنامج' >/dev/null 2>&1 || break
+    sleep 0.5
+done
 
 click "$menu" 205 91 # "التعبير عن المجموعة (تمارين)"
 lesson=$(window_named 'التعبير عن المجموعة —')
