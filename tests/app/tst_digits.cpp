@@ -23,13 +23,7 @@ class TestDigits : public QObject {
 
     std::unique_ptr<sdtest::Program> program;
 
-    Screen* open(const QString& name) {
-        Screen* s = program->nav->show(name);
-        s->activateWindow();
-        if (!QTest::qWaitForWindowActive(s))
-            qWarning("%s did not become active", qPrintable(name));
-        return s;
-    }
+    Screen* open(const QString& name) const { return program->open(name); }
     static QString shownText(const QWidget* w) {
         if (const auto* label = qobject_cast<const QLabel*>(w); label && !dynamic_cast<const Control*>(w))
             return label->text();

@@ -1,9 +1,9 @@
 // The About box: its texts, closing it from the keyboard, and finding the
 // system-information tool through a fake registry and a fake process starter.
 
+#include "app/credits.h"
 #include "app/frmAboutgroup.h"
 #include "app/navigator.h"
-#include "app/credits.h"
 #include "program/screens.h"
 #include "support/screentest.h"
 

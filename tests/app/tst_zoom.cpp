@@ -23,13 +23,7 @@ class TestZoom : public QObject {
 
     std::unique_ptr<sdtest::Program> program;
 
-    Screen* open(const QString& name) {
-        Screen* s = program->nav->show(name);
-        s->activateWindow();
-        if (!QTest::qWaitForWindowActive(s))
-            qWarning("%s did not become active", qPrintable(name));
-        return s;
-    }
+    Screen* open(const QString& name) const { return program->open(name); }
     static void resize(Screen* s, Sizing sizing) {
         if (sizing == Sizing::Zoom150)
             Screen::setProgramZoom(1.5);

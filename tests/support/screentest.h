@@ -4,6 +4,7 @@
 // A test that includes it starts with SDTEST_MAIN, as the program starts.
 
 #include "app/navigator.h"
+#include "app/screen.h"
 #include "program/screens.h"
 #include "support/testmain.h"
 
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QtTest>
 
 #include <memory>
 
@@ -36,6 +38,15 @@ struct Program {
     ~Program() {
         nav.reset();
         flushDeletes();
+    }
+    // Shows a screen and waits for it to come to the front; one that does not
+    // (a busy virtual display) is only reported, for the checks to judge.
+    sd::Screen* open(const QString& name) const {
+        sd::Screen* s = nav->show(name);
+        s->activateWindow();
+        if (!QTest::qWaitForWindowActive(s))
+            qWarning("%s did not become active", qPrintable(name));
+        return s;
     }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
